@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests, the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the Windows build with its unit, in-process and end-to-end
+# tests under Wine (on a virtual X display when there is no display).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh
+
+summary=()
+run_ctest() {  # preset, then the command that runs ctest (for Wine, the display wrapper)
+    local preset=$1 log
+    shift
+    log=$(mktemp)
+    local status=0
+    "$@" ctest --preset "$preset" 2>&1 | tee "$log" || status=$?
+    summary+=("$preset: $(grep -E 'tests passed|tests failed' "$log" | tail -1)")
+    rm -f "$log"
+    return $status
+}
+
+for preset in native asan; do
+    echo "== $preset"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    run_ctest "$preset"
+done
+
+echo "== mingw (Windows build, tests under Wine)"
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw
+run_ctest mingw bash scripts/with-wine-display.sh
+
+echo
+echo "== Summary"
+printf '%s\n' "${summary[@]}"
+passed=0 failed=0
+for line in "${summary[@]}"; do
+    total=$(sed -nE 's/.* out of ([0-9]+).*/\1/p' <<<"$line")
+    bad=$(sed -nE 's/.*tests passed, ([0-9]+) tests failed.*/\1/p' <<<"$line")
+    passed=$((passed + ${total:-0} - ${bad:-0}))
+    failed=$((failed + ${bad:-0}))
+done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,40 @@
+// Every handler of the date form, written against the DateForm operations only, so that the
+// same code runs in the Win32 window and against the fake form of the unit tests.
+#pragma once
+
+#include "ui/DateForm.h"
+
+// A local calendar date as the system clock gives it.
+struct LocalDate {
+    int year;
+    int month;
+    int day;
+};
+
+class DateFormHandlers : public DateForm {
+public:
+    // Commands and clock.
+    void FillInitialLists();
+    void OnClockTick();
+    void OnCalculate();
+    void OnReset();
+    void OnFromToday();
+    void OnUntilToday();
+
+    // Typing aids.
+    void OnChangeStartYear();
+    void OnChangeEndYear();
+    void OnEditChangeStartMonth();
+    void OnEditChangeEndMonth();
+    void OnEditChangeStartDay();
+    void OnEditChangeEndDay();
+    void OnDropDownEndMonth();
+    void OnDropDownStartDay();
+    void OnDropDownEndDay();
+
+protected:
+    ~DateFormHandlers() = default;
+
+    // Today's local date, read afresh on each call.
+    virtual LocalDate ReadToday() = 0;
+};

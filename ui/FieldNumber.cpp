@@ -1,0 +1,28 @@
+#include "ui/FieldNumber.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+
+int ParseFieldInt(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative) ++i;
+
+    // Accumulate the magnitude in 64 bits; past the 32-bit range the whole reading is 0.
+    const int64_t limit = negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min())
+                                   : std::numeric_limits<int32_t>::max();
+    int64_t magnitude = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > limit) return 0;
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+std::string TwoColumnNumber(int n) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%2d", n);
+    return buffer;
+}

@@ -1,0 +1,12 @@
+// How a date field's text reads as a number, and how numbers are written into the lists.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Leading blanks skipped, one optional minus sign, then decimal digits up to the first
+// non-digit. 0 when no digit follows, and when the value does not fit a signed 32-bit integer.
+int ParseFieldInt(std::string_view text);
+
+// Two-column number text of the month and day lists: " 1" .. " 9", "10" .. "31".
+std::string TwoColumnNumber(int n);
