@@ -3,5 +3,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 std::string Cp949(const std::string& utf8);
+
+// u8"..." literals are char8_t text in C++20.
+inline std::string Cp949(std::u8string_view utf8) {
+    return Cp949(std::string(utf8.begin(), utf8.end()));
+}

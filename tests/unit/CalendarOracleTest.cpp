@@ -1,0 +1,180 @@
+// Compares the date-span calculation with an independent oracle built on the standard civil
+// calendar: every date of the boundary years against partners around them, and a large sample
+// of random pairs from a fixed seed.
+#include "calendar/Data_Day.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "Cp949.h"
+
+namespace {
+
+struct Dates {
+    int startYear, startMonth, startDay, endYear, endMonth, endDay;
+};
+
+std::string Describe(const Dates& d) {
+    return std::to_string(d.startYear) + "-" + std::to_string(d.startMonth) + "-" +
+           std::to_string(d.startDay) + " to " + std::to_string(d.endYear) + "-" +
+           std::to_string(d.endMonth) + "-" + std::to_string(d.endDay);
+}
+
+// The expected outcome from std::chrono: a date is valid when the civil calendar has it, and
+// the count is the difference of the two day numbers.
+class Oracle {
+public:
+    CalcOutcome operator()(const Dates& d) const {
+        const auto yearOk = [](int y) { return y >= 1 && y <= 9999; };
+        const auto monthOk = [](int m) { return m >= 1 && m <= 12; };
+        if (!yearOk(d.startYear) || !yearOk(d.endYear)) return Failure(yearMessage_);
+        if (!monthOk(d.startMonth) || !monthOk(d.endMonth)) return Failure(monthMessage_);
+        const std::optional<std::chrono::sys_days> start =
+            Civil(d.startYear, d.startMonth, d.startDay);
+        const std::optional<std::chrono::sys_days> end = Civil(d.endYear, d.endMonth, d.endDay);
+        if (!start || !end) return Failure(dayMessage_);
+        if (*start == *end) return Failure(sameMessage_, FieldId::EndDay);
+        if (*start > *end) {
+            // The first field, from the year down, in which the end date falls behind.
+            if (d.endYear != d.startYear) return Failure(endYearMessage_, FieldId::EndYear);
+            if (d.endMonth != d.startMonth) return Failure(endMonthMessage_, FieldId::EndMonth);
+            return Failure(endDayMessage_, FieldId::EndDay);
+        }
+        const int days = static_cast<int>((*end - *start).count());
+        return {true, days, resultHead_ + std::to_string(days) + resultTail_, std::nullopt};
+    }
+
+private:
+    static std::optional<std::chrono::sys_days> Civil(int y, int m, int d) {
+        if (d < 1 || d > 255) return std::nullopt;  // beyond what std::chrono::day holds
+        const std::chrono::year_month_day date{std::chrono::year{y},
+                                               std::chrono::month{static_cast<unsigned>(m)},
+                                               std::chrono::day{static_cast<unsigned>(d)}};
+        if (!date.ok()) return std::nullopt;
+        return std::chrono::sys_days{date};
+    }
+
+    static CalcOutcome Failure(const std::string& text,
+                               std::optional<FieldId> focus = std::nullopt) {
+        return {false, 0, text, focus};
+    }
+
+    const std::string yearMessage_ = Cp949(u8"년도의 범위가 벗어났습니다. 다시 입력해 주세요.");
+    const std::string monthMessage_ = Cp949(u8"월의 범위가 벗어났습니다. 다시 입력해 주세요.");
+    const std::string dayMessage_ = Cp949(u8"일의 범위가 벗어났습니다. 다시 입력해 주세요.");
+    const std::string endYearMessage_ =
+        Cp949(u8"종료 년도가 시작 년도보다 이전입니다. 다시 입력해 주세요.");
+    const std::string endMonthMessage_ =
+        Cp949(u8"종료 월이 시작 월보다 이전입니다. 다시 입력해 주세요.");
+    const std::string endDayMessage_ =
+        Cp949(u8"종료 일이 시작 일보다 이전입니다. 다시 입력해 주세요.");
+    const std::string sameMessage_ = Cp949(u8"시작 일과 종료일이 같습니다. 다시 입력해 주세요.");
+    const std::string resultHead_ = Cp949(u8"두 날짜 사이의 총 일수는 ");
+    const std::string resultTail_ = Cp949(u8"일입니다.");
+};
+
+// Runs every pair through both and reports the first few disagreements.
+class Differential {
+public:
+    void Check(const Dates& d) {
+        ++checked_;
+        const CalcOutcome actual =
+            CalcDateSpan(d.startYear, d.startMonth, d.startDay, d.endYear, d.endMonth, d.endDay);
+        const CalcOutcome expected = oracle_(d);
+        const bool validated =
+            !ValidateDates(d.startYear, d.startMonth, d.startDay, d.endYear, d.endMonth, d.endDay)
+                 .has_value();
+        if (actual.valid == expected.valid && validated == expected.valid &&
+            actual.text == expected.text && actual.focus == expected.focus &&
+            (!expected.valid || actual.days == expected.days)) {
+            return;
+        }
+        if (++mismatches_ <= 10) {
+            const auto focus = [](const std::optional<FieldId>& f) {
+                return f ? std::to_string(static_cast<int>(*f)) : std::string("none");
+            };
+            ADD_FAILURE() << Describe(d) << ": valid " << actual.valid << "/" << expected.valid
+                          << ", validated " << validated << ", days " << actual.days << "/"
+                          << expected.days << ", focus " << focus(actual.focus) << "/"
+                          << focus(expected.focus) << ", text "
+                          << (actual.text == expected.text ? "equal" : "differs")
+                          << " (actual/expected)";
+        }
+    }
+
+    ~Differential() { EXPECT_EQ(mismatches_, 0) << "of " << checked_ << " pairs"; }
+
+private:
+    Oracle oracle_;
+    long checked_ = 0;
+    long mismatches_ = 0;
+};
+
+struct Date {
+    int year, month, day;
+};
+
+TEST(DateSpanAgainstCivilCalendar, AgreesOnEveryDateOfTheBoundaryYears) {
+    const int boundaryYears[] = {1, 2, 4, 100, 400, 1900, 2000, 2100, 9999};
+    Differential differential;
+    for (const int y : boundaryYears) {
+        // Every month and day of the year, with the out-of-range neighbours.
+        std::vector<Date> everyDay;
+        for (int month = 0; month <= 13; ++month) {
+            for (int day = 0; day <= 32; ++day) everyDay.push_back({y, month, day});
+        }
+        // Month starts and ends in the year before, the year itself and the year after.
+        std::vector<Date> partners;
+        for (int year = y - 1; year <= y + 1; ++year) {
+            for (int month = 1; month <= 12; ++month) {
+                for (const int day : {1, 28, 29, 30, 31}) partners.push_back({year, month, day});
+            }
+        }
+        for (const Date& a : everyDay) {
+            for (const Date& b : partners) {
+                differential.Check({a.year, a.month, a.day, b.year, b.month, b.day});
+                differential.Check({b.year, b.month, b.day, a.year, a.month, a.day});
+            }
+        }
+    }
+}
+
+TEST(DateSpanAgainstCivilCalendar, AgreesOnRandomPairs) {
+    std::mt19937 engine(20091231);
+    // Multiply-shift mapping of the engine's 32 bits, the same on every platform.
+    const auto uniform = [&engine](int low, int high) {
+        const std::uint64_t span = static_cast<std::uint64_t>(high - low + 1);
+        return low + static_cast<int>((engine() * span) >> 32);
+    };
+    const auto randomDate = [&uniform] {
+        return Date{uniform(-1, 10001), uniform(0, 13), uniform(0, 32)};
+    };
+    Differential differential;
+    for (int i = 0; i < 200000; ++i) {
+        const Date start = randomDate();
+        Date end = randomDate();
+        switch (uniform(0, 3)) {  // also pairs that differ only in later fields
+            case 1:
+                end.year = start.year;
+                break;
+            case 2:
+                end.year = start.year;
+                end.month = start.month;
+                break;
+            case 3:
+                end.year = start.year + uniform(-1, 1);
+                break;
+            default:
+                break;
+        }
+        differential.Check({start.year, start.month, start.day, end.year, end.month, end.day});
+    }
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// The date form without a window, for native tests of its handlers. It keeps the six fields,
+// their lists, the two status lines and the focus, and follows the platform's rules: a write to
+// a year field runs that field's year handler inside the write, even when the text stays the
+// same; the system's writes to month and day boxes raise nothing; the user's edits of a box raise
+// its edit-change handler; day lists keep their items sorted; year fields refuse typed
+// non-digits. Commands are clicked by calling their handlers.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/DateFormHandlers.h"
+#include "ui/FieldNumber.h"
+
+// The list items first..last as the form shows them (" 1" .. "31").
+inline std::vector<std::string> TwoColumnItems(int first, int last) {
+    std::vector<std::string> items;
+    for (int n = first; n <= last; ++n) items.push_back(TwoColumnNumber(n));
+    return items;
+}
+
+class FakeDateForm final : public DateFormHandlers {
+public:
+    // Opens as the real form does: empty fields, full lists, the focus in the start year. The
+    // status lines start empty rather than with the template's texts.
+    FakeDateForm() { FillInitialLists(); }
+
+    std::string GetFieldText(FieldId field) override { return Box(field).text; }
+    void SetFieldInt(FieldId field, int value) override;
+    void SetFieldText(FieldId field, const std::string& text) override;
+    void SetLineText(int lineId, const std::string& text) override;
+    void ClearList(FieldId field) override;
+    void AddListItem(FieldId field, const std::string& text) override;
+    void FocusField(FieldId field) override { focus_ = field; }
+
+    // Writes the six fields in tab order as the system does, so the year handlers run.
+    void WriteFields(const std::array<std::string, 6>& texts) {
+        for (size_t i = 0; i < texts.size(); ++i) SetFieldText(static_cast<FieldId>(i), texts[i]);
+    }
+
+    // The user's actions. Typing, deleting and pasting go to the focused field.
+    void ClickInto(FieldId field) { focus_ = field; }
+    void Type(std::string_view keys);  // one CP949 character at a time
+    void Backspace();                  // deletes the last character
+    void Paste(std::string_view text);
+    void OpenList(FieldId field);              // focuses the box, then drops its list down
+    void Choose(FieldId field, size_t index);  // picks an item of the list
+
+    // What the user sees.
+    const std::string& Text(FieldId field) const { return Box(field).text; }
+    const std::vector<std::string>& List(FieldId field) const { return Box(field).list; }
+    FieldId Focus() const { return focus_; }
+    const std::string& ResultLine() const { return resultLine_; }
+    const std::string& TodayLine() const { return todayLine_; }
+
+    LocalDate today{2009, 3, 7};
+
+protected:
+    LocalDate ReadToday() override { return today; }
+
+private:
+    struct Control {
+        std::string text;
+        std::vector<std::string> list;
+    };
+
+    Control& Box(FieldId field) { return fields_[static_cast<size_t>(field)]; }
+    const Control& Box(FieldId field) const { return fields_[static_cast<size_t>(field)]; }
+    // Replaces a field's text as the system or the user does, and raises what the platform
+    // raises for it.
+    void WriteBySystem(FieldId field, const std::string& text);
+    void EditByUser(const std::string& text);
+
+    std::array<Control, 6> fields_;
+    FieldId focus_ = FieldId::StartYear;
+    std::string resultLine_, todayLine_;
+};

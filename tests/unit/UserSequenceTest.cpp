@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "Cp949.h"
+#include "FakeDateForm.h"
+
+using enum FieldId;
+
+namespace {
+
+constexpr FieldId kAllFields[] = {StartYear, StartMonth, StartDay, EndYear, EndMonth, EndDay};
+constexpr FieldId kBoxes[] = {StartMonth, StartDay, EndMonth, EndDay};
+
+// Checks what must hold after any user action: months read 1..12 or are empty, and every list
+// holds at most its bound of valid two-column items.
+void ExpectSoundForm(const FakeDateForm& form, int step) {
+    for (FieldId month : {StartMonth, EndMonth}) {
+        const std::string& text = form.Text(month);
+        const int value = ParseFieldInt(text);
+        EXPECT_TRUE(text.empty() || (value >= 1 && value <= 12)) << "step " << step << ": " << text;
+    }
+    for (FieldId box : kBoxes) {
+        const bool isMonth = box == StartMonth || box == EndMonth;
+        const int bound = isMonth ? 12 : 31;
+        const std::vector<std::string>& list = form.List(box);
+        EXPECT_LE(list.size(), static_cast<size_t>(bound)) << "step " << step;
+        for (const std::string& item : list) {
+            const int n = ParseFieldInt(item);
+            EXPECT_TRUE(n >= 1 && n <= bound && item == TwoColumnNumber(n))
+                << "step " << step << ": '" << item << "'";
+        }
+    }
+}
+
+}  // namespace
+
+TEST(UserSequence, RandomTypingClickingAndChoosingKeepsMonthsAndListsSound) {
+    const std::string keys[] = {"0", "1", "2", "3", "9", "a", "-", Cp949(u8"월")};
+    const std::string pastes[] = {"-1", "2009", "12", "31", "abc", "99999999999", "-"};
+    const LocalDate days[] = {{2009, 3, 7}, {2008, 2, 29}, {2009, 12, 31}, {2000, 1, 1}};
+    std::mt19937 random(20090307);
+    auto pick = [&](size_t count) {
+        return std::uniform_int_distribution<size_t>(0, count - 1)(random);
+    };
+
+    FakeDateForm form;
+    for (int step = 0; step < 20000; ++step) {
+        switch (pick(12)) {
+            case 0:
+                form.ClickInto(kAllFields[pick(6)]);
+                break;
+            case 1:
+            case 2:
+            case 3:
+                form.Type(keys[pick(std::size(keys))]);
+                break;
+            case 4:
+                form.Backspace();
+                break;
+            case 5:
+                form.Paste(pastes[pick(std::size(pastes))]);
+                break;
+            case 6:
+                form.OpenList(kBoxes[pick(4)]);
+                break;
+            case 7: {
+                const FieldId box = kBoxes[pick(4)];
+                if (!form.List(box).empty()) form.Choose(box, pick(form.List(box).size()));
+                break;
+            }
+            case 8:
+                form.OnCalculate();
+                break;
+            case 9:
+                form.OnReset();
+                break;
+            case 10:
+                form.today = days[pick(std::size(days))];
+                form.OnFromToday();
+                break;
+            case 11:
+                form.today = days[pick(std::size(days))];
+                form.OnUntilToday();
+                break;
+        }
+        ExpectSoundForm(form, step);
+        if (HasFailure()) break;
+    }
+}
