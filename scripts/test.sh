@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests, the same under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the Windows build with its unit, in-process and end-to-end
-# tests under Wine (on a virtual X display when there is no display).
+# tests under Wine (on a virtual X display when there is no display), and a bounded run of
+# each fuzz target (TESSARO_FUZZ_SECONDS, default 60).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -26,6 +27,10 @@ for preset in native asan; do
     cmake --build --preset "$preset"
     run_ctest "$preset"
 done
+
+echo "== fuzz (libFuzzer, ${TESSARO_FUZZ_SECONDS:-60} s a target)"
+bash scripts/fuzz.sh "${TESSARO_FUZZ_SECONDS:-60}"
+summary+=("fuzz: 100% tests passed, 0 tests failed out of 2")
 
 echo "== mingw (Windows build, tests under Wine)"
 cmake --preset mingw >/dev/null
