@@ -1,0 +1,27 @@
+// The process entry point of a windowed program. The command line and the show state are
+// accepted and ignored.
+#include <windows.h>
+
+#include "framework/Application.h"
+
+namespace {
+
+// Later DLL loads search system32 only, never the current or the executable's directory.
+// Looked up at run time: older systems lack the function.
+void RestrictDllSearch() {
+    using SetDirectories = BOOL(WINAPI*)(DWORD);
+    const FARPROC proc =
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (proc) {
+        reinterpret_cast<SetDirectories>(reinterpret_cast<void (*)()>(proc))(
+            LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    RestrictDllSearch();
+    if (fw::Application* app = fw::Application::Instance()) app->InitInstance();
+    return 0;
+}

@@ -1,0 +1,55 @@
+// One entry of a dialog class's static message table: a message, or for WM_COMMAND a
+// notification code and control id, routed to a member function of the class T. The handler's
+// signature decides how the message's arguments reach it:
+//   void()                 nothing
+//   void(UINT, LPARAM)     wParam, lParam      (WM_SYSCOMMAND)
+//   void(UINT_PTR)         wParam              (WM_TIMER)
+//   HICON()                returned to the system (WM_QUERYDRAGICON)
+#pragma once
+
+#include <windows.h>
+
+#include <variant>
+
+namespace fw {
+
+template <class T>
+struct Message {
+    using Handler = std::variant<void (T::*)(), void (T::*)(UINT, LPARAM), void (T::*)(UINT_PTR),
+                                 HICON (T::*)()>;
+
+    UINT message;
+    UINT code;  // WM_COMMAND only: the notification code
+    UINT id;    // WM_COMMAND only: the control id
+    Handler handler;
+
+    bool Matches(UINT msg, WPARAM wParam) const {
+        return msg == message &&
+               (msg != WM_COMMAND || (HIWORD(wParam) == code && LOWORD(wParam) == id));
+    }
+};
+
+// Calls an entry's handler on an object with the message's arguments; the result is what the
+// dialog procedure returns for the message.
+template <class T>
+struct MessageCall {
+    T& self;
+    WPARAM wParam;
+    LPARAM lParam;
+
+    INT_PTR operator()(void (T::*fn)()) const {
+        (self.*fn)();
+        return TRUE;
+    }
+    INT_PTR operator()(void (T::*fn)(UINT, LPARAM)) const {
+        (self.*fn)(static_cast<UINT>(wParam), lParam);
+        return TRUE;
+    }
+    INT_PTR operator()(void (T::*fn)(UINT_PTR)) const {
+        (self.*fn)(wParam);
+        return TRUE;
+    }
+    INT_PTR operator()(HICON (T::*fn)()) const { return reinterpret_cast<INT_PTR>((self.*fn)()); }
+};
+
+}  // namespace fw

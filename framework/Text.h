@@ -1,0 +1,14 @@
+// Text at the boundary to Windows. The program's texts are CP949 byte strings; the W functions
+// take UTF-16. Code page 949 is named explicitly, so Hangul shows correctly whatever the
+// system's ANSI code page is.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+std::wstring ToUtf16(std::string_view cp949);
+std::string ToCp949(std::wstring_view utf16);
+
+}  // namespace fw
