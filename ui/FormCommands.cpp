@@ -11,6 +11,28 @@
 
 using enum FieldId;
 
+namespace {
+
+struct DateFields {
+    FieldId year, month, day;
+};
+constexpr DateFields kStartDate{StartYear, StartMonth, StartDay};
+constexpr DateFields kEndDate{EndYear, EndMonth, EndDay};
+
+// Writes today into one date and empties the other, whose year then takes the focus. Month and
+// day are written in plain decimal ("3"), unlike the list items (" 3").
+void FillWithToday(DateForm& form, const LocalDate& today, DateFields filled, DateFields emptied) {
+    form.SetFieldInt(filled.year, today.year);
+    form.SetFieldInt(filled.month, today.month);
+    form.SetFieldInt(filled.day, today.day);
+    form.SetFieldText(emptied.year, "");
+    form.SetFieldText(emptied.month, "");
+    form.SetFieldText(emptied.day, "");
+    form.FocusField(emptied.year);
+}
+
+}  // namespace
+
 void DateFormHandlers::FillInitialLists() {
     for (int month = 1; month <= 12; ++month) {
         const std::string item = TwoColumnNumber(month);
@@ -53,25 +75,10 @@ void DateFormHandlers::OnReset() {
     FocusField(StartYear);
 }
 
-// Month and day are written in plain decimal ("3"), unlike the list items (" 3").
 void DateFormHandlers::OnFromToday() {
-    const LocalDate today = ReadToday();
-    SetFieldInt(StartYear, today.year);
-    SetFieldInt(StartMonth, today.month);
-    SetFieldInt(StartDay, today.day);
-    SetFieldText(EndYear, "");
-    SetFieldText(EndMonth, "");
-    SetFieldText(EndDay, "");
-    FocusField(EndYear);
+    FillWithToday(*this, ReadToday(), kStartDate, kEndDate);
 }
 
 void DateFormHandlers::OnUntilToday() {
-    const LocalDate today = ReadToday();
-    SetFieldInt(EndYear, today.year);
-    SetFieldInt(EndMonth, today.month);
-    SetFieldInt(EndDay, today.day);
-    SetFieldText(StartYear, "");
-    SetFieldText(StartMonth, "");
-    SetFieldText(StartDay, "");
-    FocusField(StartYear);
+    FillWithToday(*this, ReadToday(), kEndDate, kStartDate);
 }

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "calendar/Data_Day.h"
-#include "tests/fuzz/DateSpanOracle.h"
+#include "tests/oracle/DateSpanOracle.h"
 
 namespace {
 

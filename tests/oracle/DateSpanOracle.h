@@ -1,5 +1,5 @@
-// An independent reading of the date-span rules on std::chrono civil dates, for the fuzzer to
-// compare CalcDateSpan against.
+// An independent reading of the date-span rules on std::chrono civil dates, for the tests and
+// the fuzzer to compare CalcDateSpan against.
 #pragma once
 
 #include "calendar/Data_Day.h"

@@ -1,4 +1,4 @@
-#include "tests/fuzz/DateSpanOracle.h"
+#include "tests/oracle/DateSpanOracle.h"
 
 #include <chrono>
 
