@@ -16,3 +16,27 @@ const char kExitCaption[] = "\xC7\xC1\xB7\xCE\xB1\xD7\xB7\xA5 \xC1\xBE\xB7\xE1";
 
 // "%4d년 %2d월 %2d일": year, month and day of the today line, blank-padded.
 const char kTodayLineFormat[] = "%4d\xB3\xE2 %2d\xBF\xF9 %2d\xC0\xCF";
+
+const char* AccessibleName(FieldId field) {
+    switch (field) {
+        case FieldId::StartYear:
+            // "시작 년도"
+            return "\xBD\xC3\xC0\xDB \xB3\xE2\xB5\xB5";
+        case FieldId::StartMonth:
+            // "시작 월"
+            return "\xBD\xC3\xC0\xDB \xBF\xF9";
+        case FieldId::StartDay:
+            // "시작 일"
+            return "\xBD\xC3\xC0\xDB \xC0\xCF";
+        case FieldId::EndYear:
+            // "종료 년도"
+            return "\xC1\xBE\xB7\xE1 \xB3\xE2\xB5\xB5";
+        case FieldId::EndMonth:
+            // "종료 월"
+            return "\xC1\xBE\xB7\xE1 \xBF\xF9";
+        case FieldId::EndDay:
+            // "종료 일"
+            return "\xC1\xBE\xB7\xE1 \xC0\xCF";
+    }
+    return "";
+}

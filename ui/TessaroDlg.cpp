@@ -1,5 +1,6 @@
 #include "ui/TessaroDlg.h"
 
+#include "framework/Accessibility.h"
 #include "framework/Menu.h"
 #include "framework/Resources.h"
 #include "ui/AboutDlg.h"
@@ -9,6 +10,8 @@
 namespace {
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kClockPeriod = 1000;  // milliseconds
+constexpr FieldId kDateFields[] = {FieldId::StartYear, FieldId::StartMonth, FieldId::StartDay,
+                                   FieldId::EndYear,   FieldId::EndMonth,   FieldId::EndDay};
 }  // namespace
 
 // clang-format off
@@ -65,6 +68,10 @@ bool CTessaroDlg::OnInitDialog() {
     SetIcon(m_hIcon, false);
     SetTimer(kClockTimer, kClockPeriod);
     FillInitialLists();
+    // Otherwise a screen reader would call a field after the label before it ("년", "월").
+    for (FieldId field : kDateFields) {
+        fw::SetAccessibleName(Field(field).m_hWnd, AccessibleName(field));
+    }
     return true;
 }
 
