@@ -2,7 +2,8 @@
 # Builds everything and runs every test: native unit tests, the same under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the Windows build with its unit, in-process and end-to-end
 # tests under Wine (on a virtual X display when there is no display), and a bounded run of
-# each fuzz target (TESSARO_FUZZ_SECONDS, default 60).
+# each fuzz target (TESSARO_FUZZ_SECONDS, default 60) and of the soak test (TESSARO_SOAK_SECONDS,
+# default 60).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -36,6 +37,10 @@ echo "== mingw (Windows build, tests under Wine)"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw
 run_ctest mingw bash scripts/with-wine-display.sh
+
+echo "== soak (Tessaro.exe worked in a loop for ${TESSARO_SOAK_SECONDS:-60} s under Wine)"
+bash scripts/soak.sh "${TESSARO_SOAK_SECONDS:-60}"
+summary+=("soak: 100% tests passed, 0 tests failed out of 1")
 
 echo
 echo "== Summary"

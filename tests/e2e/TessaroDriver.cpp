@@ -1,0 +1,386 @@
+#include "TessaroDriver.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+
+constexpr DWORD kStartTimeoutMs = 20000;
+constexpr DWORD kReplyTimeoutMs = 5000;
+constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr wchar_t kCaptionStart[] = L"Tessaro v1.1";
+
+[[noreturn]] void Fail(const std::string& what) {
+    throw std::runtime_error(what);
+}
+
+std::wstring Widen(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           wide.data(), static_cast<int>(wide.size()));
+    wide.resize(length);
+    return wide;
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kReplyTimeoutMs,
+                             &result)) {
+        Fail("the program did not answer message " + std::to_string(message));
+    }
+    return static_cast<LRESULT>(result);
+}
+
+INPUT KeyInput(WORD virtualKey, WORD scan, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = scan;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+INPUT ShiftKey(DWORD flags) {
+    return KeyInput(VK_SHIFT, 0, flags);
+}
+
+void AddKeyStroke(std::vector<INPUT>& inputs, WORD virtualKey) {
+    const WORD scan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    inputs.push_back(KeyInput(virtualKey, scan, 0));
+    inputs.push_back(KeyInput(virtualKey, scan, KEYEVENTF_KEYUP));
+}
+
+struct ThreadDialogs {
+    HWND exclude;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
+    auto* dialogs = reinterpret_cast<ThreadDialogs*>(context);
+    if (window != dialogs->exclude && IsWindowVisible(window) &&
+        ClassName(window) == kDialogClass) {
+        dialogs->found.push_back(window);
+    }
+    return TRUE;
+}
+
+struct FormSearch {
+    DWORD processId;
+    HWND form;
+};
+
+BOOL CALLBACK FindForm(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<FormSearch*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == search->processId && IsWindowVisible(window) &&
+        ClassName(window) == kDialogClass && WindowText(window).starts_with(kCaptionStart)) {
+        search->form = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::wstring WindowsPath(const char* variable) {
+    const char* path = std::getenv(variable);
+    if (path == nullptr || *path == '\0') Fail(std::string(variable) + " names no program");
+    std::wstring wide = Widen(path);
+    if (wide.starts_with(L"/")) {
+        for (auto& c : wide) {
+            if (c == L'/') c = L'\\';
+        }
+        wide = L"Z:" + wide;
+    }
+    return wide;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() >= end) return condition();
+        Sleep(5);
+    }
+    return true;
+}
+
+std::wstring WindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kReplyTimeoutMs,
+                             &length)) {
+        Fail("no answer to WM_GETTEXTLENGTH");
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_NORMAL, kReplyTimeoutMs, &copied)) {
+        Fail("no answer to WM_GETTEXT");
+    }
+    text.resize(copied);
+    return text;
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::vector<std::wstring> ListItems(HWND comboBox) {
+    std::vector<std::wstring> items;
+    const LRESULT count = Send(comboBox, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = Send(comboBox, CB_GETLBTEXTLEN, i, 0);
+        std::wstring item(length + 1, L'\0');
+        const LRESULT copied =
+            Send(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+        item.resize(copied < 0 ? 0 : copied);
+        items.push_back(item);
+    }
+    return items;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+PROCESS_INFORMATION StartProgram(const std::wstring& path, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + path + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
+    // The program gets the null device, not the driver's output: a crash handler started for
+    // it would otherwise hold the test runner's pipes open. Only the null device is inherited.
+    for (const DWORD stream : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
+        SetHandleInformation(GetStdHandle(stream), HANDLE_FLAG_INHERIT, 0);
+    }
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE nul =
+        CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    &inheritable, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &process);
+    const DWORD error = GetLastError();
+    CloseHandle(nul);
+    if (!started) Fail("cannot start a program, error " + std::to_string(error));
+    return process;
+}
+
+DWORD RunToExit(const std::wstring& path) {
+    const PROCESS_INFORMATION process = StartProgram(path, L"");
+    const DWORD waited = WaitForSingleObject(process.hProcess, kStartTimeoutMs);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (waited != WAIT_OBJECT_0) Fail("a program did not end");
+    return exitCode;
+}
+
+TessaroDriver::TessaroDriver(const std::wstring& arguments)
+    : process_(StartProgram(ProgramPath(), arguments)) {
+    WaitForForm();
+}
+
+TessaroDriver::~TessaroDriver() {
+    if (IsRunning()) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, kReplyTimeoutMs);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+void TessaroDriver::WaitForForm() {
+    WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
+    FormSearch search{process_.dwProcessId, nullptr};
+    const bool found = WaitUntil(
+        [&] {
+            EnumWindows(FindForm, reinterpret_cast<LPARAM>(&search));
+            return search.form != nullptr || !IsRunning();
+        },
+        kStartTimeoutMs);
+    if (!found || search.form == nullptr) Fail("the form did not appear");
+    form_ = search.form;
+    thread_ = GetWindowThreadProcessId(form_, nullptr);
+    if (!AttachThreadInput(GetCurrentThreadId(), thread_, TRUE)) {
+        Fail("cannot share the program's input state");
+    }
+    // Activation restores the form's saved focus; acting before it could be undone by it.
+    const bool ready = WaitUntil(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetGUIThreadInfo(thread_, &info) && info.hwndActive == form_ &&
+                   info.hwndFocus != nullptr && GetForegroundWindow() == form_;
+        },
+        kStartTimeoutMs);
+    if (!ready) Fail("the form did not become active with a focus");
+    Settle();
+}
+
+HWND TessaroDriver::Control(int id) const {
+    HWND control = GetDlgItem(form_, id);
+    if (control == nullptr) Fail("the form has no control " + std::to_string(id));
+    return control;
+}
+
+std::wstring TessaroDriver::Text(int id) const {
+    return WindowText(Control(id));
+}
+
+int TessaroDriver::FocusedId() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(thread_, &info) || info.hwndFocus == nullptr) return 0;
+    HWND focus = info.hwndFocus;
+    HWND parent = GetParent(focus);
+    if (parent != nullptr && ClassName(parent) == L"ComboBox") focus = parent;
+    return GetDlgCtrlID(focus);
+}
+
+void TessaroDriver::Focus(int id) {
+    Send(form_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
+    Settle();
+}
+
+void TessaroDriver::Type(std::wstring_view text) {
+    for (wchar_t c : text) {
+        SendKeys({KeyInput(0, c, KEYEVENTF_UNICODE),
+                  KeyInput(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
+    }
+}
+
+void TessaroDriver::TypeInto(int id, std::wstring_view text) {
+    Focus(id);
+    // Home, then Shift+End: the typing replaces whatever the field held.
+    std::vector<INPUT> select;
+    AddKeyStroke(select, VK_HOME);
+    select.push_back(ShiftKey(0));
+    AddKeyStroke(select, VK_END);
+    select.push_back(ShiftKey(KEYEVENTF_KEYUP));
+    SendKeys(select);
+    Type(text);
+}
+
+void TessaroDriver::Press(WORD virtualKey) {
+    std::vector<INPUT> inputs;
+    AddKeyStroke(inputs, virtualKey);
+    SendKeys(inputs);
+}
+
+void TessaroDriver::PressAlt(WORD virtualKey) {
+    const WORD altScan = static_cast<WORD>(MapVirtualKeyW(VK_MENU, MAPVK_VK_TO_VSC));
+    std::vector<INPUT> inputs{KeyInput(VK_MENU, altScan, 0)};
+    AddKeyStroke(inputs, virtualKey);
+    inputs.push_back(KeyInput(VK_MENU, altScan, KEYEVENTF_KEYUP));
+    SendKeys(inputs);
+}
+
+void TessaroDriver::SendKeys(std::vector<INPUT> inputs) {
+    const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    if (sent != inputs.size()) Fail("SendInput refused the keystrokes");
+    Settle();
+}
+
+void TessaroDriver::Click(int id) {
+    // Posted: a click that opens a modal box returns only when the box closes.
+    PostMessageW(Control(id), BM_CLICK, 0, 0);
+    Settle();
+}
+
+std::vector<std::wstring> TessaroDriver::OpenList(int id) {
+    HWND box = Control(id);
+    Focus(id);
+    Press(VK_F4);
+    if (!WaitUntil([&] { return Send(box, CB_GETDROPPEDSTATE, 0, 0) != 0; })) {
+        Fail("the list of " + std::to_string(id) + " did not open");
+    }
+    std::vector<std::wstring> items = ListItems(box);
+    Press(VK_F4);
+    if (!WaitUntil([&] { return Send(box, CB_GETDROPPEDSTATE, 0, 0) == 0; })) {
+        Fail("the list of " + std::to_string(id) + " did not close");
+    }
+    return items;
+}
+
+void TessaroDriver::SystemCommand(WPARAM command) {
+    PostMessageW(form_, WM_SYSCOMMAND, command, 0);
+    Settle();
+}
+
+void TessaroDriver::SetText(int id, const std::wstring& text) {
+    Send(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND TessaroDriver::OtherDialog() const {
+    ThreadDialogs dialogs{form_, {}};
+    EnumThreadWindows(thread_, CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
+    return dialogs.found.empty() ? nullptr : dialogs.found.front();
+}
+
+HWND TessaroDriver::WaitForOtherDialog() {
+    HWND dialog = nullptr;
+    if (!WaitUntil([&] { return (dialog = OtherDialog()) != nullptr; })) {
+        Fail("no second dialog appeared");
+    }
+    Settle();
+    return dialog;
+}
+
+void TessaroDriver::Answer(HWND dialog, int buttonId) {
+    HWND button = GetDlgItem(dialog, buttonId);
+    if (button == nullptr) Fail("the dialog has no button " + std::to_string(buttonId));
+    PostMessageW(button, BM_CLICK, 0, 0);
+    if (!WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) {
+        Fail("the dialog did not close");
+    }
+    Settle();
+}
+
+bool TessaroDriver::IsRunning() const {
+    return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void TessaroDriver::WaitForExit(DWORD timeoutMs) {
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+        Fail("the program is still running");
+    }
+}
+
+void TessaroDriver::Settle() const {
+    if (!IsRunning()) return;
+    // Input is handled after every sent and posted message, so a round trip of WM_NULL proves
+    // nothing about it. Sharing the program's input state shows when it has taken a marker
+    // keystroke (a lone Shift) from its queue: everything typed before it has been handled.
+    // Wine resets held keys to the X server's state when a window takes the X focus, which can
+    // swallow the marker: then it is sent again.
+    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        const bool down = flags == 0;
+        const auto taken = [&] {
+            return ((GetKeyState(VK_SHIFT) & 0x8000) != 0) == down || !IsRunning();
+        };
+        const bool settled = WaitUntil(
+            [&] {
+                INPUT marker = ShiftKey(flags);
+                SendInput(1, &marker, sizeof marker);
+                return WaitUntil(taken, 250);
+            },
+            kReplyTimeoutMs);
+        if (!settled) Fail("the program did not take its input");
+    }
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(form_, WM_NULL, 0, 0, SMTO_NORMAL, kReplyTimeoutMs, &ignored) &&
+        IsRunning() && IsWindow(form_)) {
+        Fail("the program stopped answering");
+    }
+}

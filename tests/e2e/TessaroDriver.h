@@ -1,0 +1,84 @@
+// Drives Tessaro.exe from outside, as a user would: launches it, finds its form, types real
+// keystrokes, clicks, opens lists, answers its questions, and reads controls, focus and lists.
+// Every wait is bounded; a wait that runs out throws, which fails the running test.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The program named by an environment variable (TESSARO_EXE: the program under test), given
+// as a Unix path (reached through drive Z:) or as a Windows path.
+std::wstring WindowsPath(const char* variable);
+inline std::wstring ProgramPath() {
+    return WindowsPath("TESSARO_EXE");
+}
+
+// Starts a program with the driver's own environment.
+PROCESS_INFORMATION StartProgram(const std::wstring& path, const std::wstring& arguments);
+// Starts a program without arguments and returns its exit code.
+DWORD RunToExit(const std::wstring& path);
+
+// Polls the condition until it holds or the time runs out; returns its last value.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+class TessaroDriver {
+public:
+    // Starts the program with these command-line arguments and waits until its form is the
+    // active window and has a keyboard focus.
+    explicit TessaroDriver(const std::wstring& arguments = L"");
+    // Kills the program if it is still running.
+    ~TessaroDriver();
+    TessaroDriver(const TessaroDriver&) = delete;
+    TessaroDriver& operator=(const TessaroDriver&) = delete;
+
+    HWND Form() const { return form_; }
+    HWND Control(int id) const;
+    std::wstring Text(int id) const;
+    // Id of the control holding the keyboard focus; a combo box's for the edit inside it.
+    int FocusedId() const;
+
+    // Moves the focus the way the dialog's own keyboard handling does.
+    void Focus(int id);
+    // Real keystrokes into whatever has the focus, one character at a time.
+    void Type(std::wstring_view text);
+    // Puts the focus into the field (selecting its text) and types over it.
+    void TypeInto(int id, std::wstring_view text);
+    void Press(WORD virtualKey);
+    void PressAlt(WORD virtualKey);
+    // A click on a button of the form; does not wait for what the click opens.
+    void Click(int id);
+    // Focuses the box, opens its list with F4, reads the items, closes it again.
+    std::vector<std::wstring> OpenList(int id);
+    void SystemCommand(WPARAM command);
+    void SetText(int id, const std::wstring& text);
+
+    // Another dialog of the program's thread (the exit question, the About box).
+    HWND WaitForOtherDialog();
+    HWND OtherDialog() const;
+    // Clicks a button of another dialog, e.g. IDYES or IDNO on the exit question.
+    void Answer(HWND dialog, int buttonId);
+
+    bool IsRunning() const;
+    void WaitForExit(DWORD timeoutMs = 5000);
+    // Returns once the program has handled everything sent to it so far.
+    void Settle() const;
+
+private:
+    void SendKeys(std::vector<INPUT> inputs);
+    void WaitForForm();
+
+    PROCESS_INFORMATION process_{};
+    HWND form_ = nullptr;
+    DWORD thread_ = 0;
+};
+
+// Helpers on any window, also another process's.
+std::wstring WindowText(HWND window);
+std::wstring ClassName(HWND window);
+std::vector<std::wstring> ListItems(HWND comboBox);
+// Direct children in creation order.
+std::vector<HWND> Children(HWND parent);
