@@ -42,6 +42,10 @@ echo "== soak (Tessaro.exe worked in a loop for ${TESSARO_SOAK_SECONDS:-60} s un
 bash scripts/soak.sh "${TESSARO_SOAK_SECONDS:-60}"
 summary+=("soak: 100% tests passed, 0 tests failed out of 1")
 
+echo "== screenshots of the form, a list, the About box and the exit question (artifacts/)"
+bash scripts/screenshot.sh
+ls artifacts/*.png
+
 echo
 echo "== Summary"
 printf '%s\n' "${summary[@]}"
