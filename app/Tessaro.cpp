@@ -3,7 +3,8 @@
 #include "framework/ComApartment.h"
 #include "ui/TessaroDlg.h"
 
-CTessaroApp theApp;
+// The application object, built before the entry point runs (framework/AppMain.cpp).
+CTessaroApp theApp;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 bool CTessaroApp::InitInstance() {
     // The controls are the classic system controls: no container or 3-D set-up is needed. COM

@@ -20,7 +20,8 @@ void RestrictDllSearch() {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int /*showCommand*/) {
     RestrictDllSearch();
     if (fw::Application* app = fw::Application::Instance()) app->InitInstance();
     return 0;

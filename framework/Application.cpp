@@ -3,8 +3,9 @@
 namespace fw {
 
 namespace {
-Application* g_instance = nullptr;
-}
+// The one application object; set while it exists.
+Application* g_instance = nullptr;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+}  // namespace
 
 Application::Application() {
     g_instance = this;

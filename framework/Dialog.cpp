@@ -42,12 +42,6 @@ void Dialog::BindControl(int id, Window& control) const {
     if (!control.m_hWnd) control.Attach(GetDlgItem(m_hWnd, id));
 }
 
-std::string Dialog::GetItemText(int id) const {
-    Window item;
-    item.Attach(GetDlgItem(m_hWnd, id));
-    return item.GetText();
-}
-
 void Dialog::SetItemText(int id, const std::string& text) const {
     SetDlgItemTextW(m_hWnd, id, ToUtf16(text).c_str());
 }
@@ -59,7 +53,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
         self->m_hWnd = hWnd;
         const bool focusFirst = self->OnInitDialog();
         if (TemplateAsksCentring(ResourceInstance(), self->m_templateId)) CentreWindow(hWnd);
-        return focusFirst;
+        return focusFirst ? TRUE : FALSE;
     }
     // Messages before WM_INITDIALOG find no object yet and get the default processing.
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hWnd, DWLP_USER));

@@ -50,7 +50,6 @@ protected:
     void Default() { m_default = true; }
 
     void BindControl(int id, Window& control) const;
-    std::string GetItemText(int id) const;
     void SetItemText(int id, const std::string& text) const;
 
 private:

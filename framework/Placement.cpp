@@ -48,7 +48,7 @@ bool TemplateAsksCentring(HINSTANCE instance, UINT templateId) {
     if (!data) return false;
     const TemplatePlacement placement = ReadPlacement(static_cast<const BYTE*>(data));
     return placement.x == 0 && placement.y == 0 &&
-           !(placement.style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN));
+           (placement.style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) == 0;
 }
 
 void CentreWindow(HWND hWnd) {

@@ -42,7 +42,7 @@ public:
 
 private:
     HWND m_hWnd;
-    PAINTSTRUCT m_ps;
+    PAINTSTRUCT m_ps{};
 };
 
 }  // namespace fw

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine libxrender1 libxcursor1 libxrandr2 libxi6
   xvfb xauth x11-utils fonts-nanum locales imagemagick xdotool
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy cppcheck
 )
 
 missing=()

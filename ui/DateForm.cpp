@@ -4,4 +4,6 @@
 
 // Numbers are read by our own rule rather than the platform's, whose details differ between
 // Windows versions and Wine.
-int DateForm::GetFieldInt(FieldId field) { return ParseFieldInt(GetFieldText(field)); }
+int DateForm::GetFieldInt(FieldId field) {
+    return ParseFieldInt(GetFieldText(field));
+}

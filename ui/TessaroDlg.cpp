@@ -79,7 +79,7 @@ void CTessaroDlg::OnOK() {
     if (ShowMessageBox(kExitQuestion, kExitCaption, MB_YESNO) == IDYES) fw::Dialog::OnOK();
 }
 
-void CTessaroDlg::OnSysCommand(UINT id, LPARAM) {
+void CTessaroDlg::OnSysCommand(UINT id, LPARAM /*lParam*/) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();

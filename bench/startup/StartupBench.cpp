@@ -62,7 +62,8 @@ Launch Measure(const std::wstring& path) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    LARGE_INTEGER started, shown;
+    LARGE_INTEGER started;
+    LARGE_INTEGER shown;
     QueryPerformanceCounter(&started);
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
@@ -80,7 +81,7 @@ Launch Measure(const std::wstring& path) {
 
     // Let it finish its first paint before reading the peaks.
     WaitForInputIdle(process.hProcess, kTimeoutMs);
-    DWORD_PTR ignored;
+    DWORD_PTR ignored = 0;
     SendMessageTimeoutW(search.window, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, &ignored);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
@@ -94,8 +95,9 @@ Launch Measure(const std::wstring& path) {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return {Milliseconds(started.QuadPart, shown.QuadPart), memory.PeakWorkingSetSize / 1024.0,
-            memory.PeakPagefileUsage / 1024.0};
+    return {Milliseconds(started.QuadPart, shown.QuadPart),
+            static_cast<double>(memory.PeakWorkingSetSize) / 1024.0,
+            static_cast<double>(memory.PeakPagefileUsage) / 1024.0};
 }
 
 double Median(std::vector<double> values) {
@@ -110,7 +112,9 @@ struct Summary {
 };
 
 Summary Summarise(const std::vector<Launch>& launches) {
-    std::vector<double> start, workingSet, pagefile;
+    std::vector<double> start;
+    std::vector<double> workingSet;
+    std::vector<double> pagefile;
     for (const Launch& launch : launches) {
         start.push_back(launch.startMs);
         workingSet.push_back(launch.peakWorkingSetKiB);

@@ -2,6 +2,7 @@
 // the clock, the two today buttons and Reset.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cwchar>
 #include <string>
@@ -21,15 +22,14 @@ void TypeDates(TessaroDriver& app, const std::array<const wchar_t*, 6>& values) 
 
 std::vector<std::wstring> FieldTexts(const TessaroDriver& app) {
     std::vector<std::wstring> texts;
+    // cppcheck-suppress useStlAlgorithm ; plainer than transform into a back_inserter
     for (const int field : kDateFields) texts.push_back(app.Text(field));
     return texts;
 }
 
 bool HasChildText(HWND dialog, const std::wstring& text) {
-    for (HWND child : Children(dialog)) {
-        if (WindowText(child) == text) return true;
-    }
-    return false;
+    return std::ranges::any_of(Children(dialog),
+                               [&](HWND child) { return WindowText(child) == text; });
 }
 
 // A date as the today line shows it.
@@ -42,7 +42,8 @@ std::wstring TodayLine(const SYSTEMTIME& time) {
 // Whether the clock line shows the local date; read between two looks at the clock, so that
 // a midnight in between is no failure.
 bool ShowsToday(const TessaroDriver& app) {
-    SYSTEMTIME before, after;
+    SYSTEMTIME before;
+    SYSTEMTIME after;
     GetLocalTime(&before);
     const std::wstring line = app.Text(kToday);
     GetLocalTime(&after);
@@ -58,7 +59,8 @@ bool HoldsDate(const TessaroDriver& app, const std::array<int, 3>& fields, const
 
 // Clicks a today button and checks it wrote the local date into these fields.
 void ExpectTodayIn(TessaroDriver& app, int button, const std::array<int, 3>& fields) {
-    SYSTEMTIME before, after;
+    SYSTEMTIME before;
+    SYSTEMTIME after;
     GetLocalTime(&before);
     app.Click(button);
     GetLocalTime(&after);
@@ -130,7 +132,8 @@ TEST(Commands, SystemCommands16To31OpenTheAboutBoxAndTheFormWorksOnAfterIt) {
         EXPECT_EQ(WindowText(GetDlgItem(about, IDOK)), L"확인");
         EXPECT_FALSE(IsWindowEnabled(app.Form()));
 
-        RECT box, form;
+        RECT box;
+        RECT form;
         GetWindowRect(about, &box);
         GetWindowRect(app.Form(), &form);
         EXPECT_NEAR(box.left + box.right, form.left + form.right, 2) << "centred over the form";

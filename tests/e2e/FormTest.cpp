@@ -13,7 +13,8 @@
 
 namespace {
 
-INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) {
+INT_PTR CALLBACK IgnoreMessages(HWND /*dialog*/, UINT /*message*/, WPARAM /*wParam*/,
+                                LPARAM /*lParam*/) {
     return FALSE;
 }
 
@@ -27,12 +28,15 @@ public:
         std::vector<WORD> t = {1, 0xFFFF, 0, 0, 0, 0};
         const DWORD style = WS_POPUP | DS_SETFONT;
         t.insert(t.end(), {LOWORD(style), HIWORD(style), 0, 0, 0, 10, 10, 0, 0, 0, 9, 0, 0x0100});
-        for (const wchar_t c : std::wstring(L"굴림")) t.push_back(c);
+        const std::wstring font = L"굴림";
+        t.insert(t.end(), font.begin(), font.end());
         t.push_back(0);
         dialog_ = CreateDialogIndirectParamW(nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(t.data()),
                                              nullptr, IgnoreMessages, 0);
     }
     ~DialogUnits() { DestroyWindow(dialog_); }
+    DialogUnits(const DialogUnits&) = delete;
+    DialogUnits& operator=(const DialogUnits&) = delete;
 
     // Each value mapped on its own, as the dialog manager places controls.
     RECT Map(int x, int y, int width, int height) const {
@@ -120,7 +124,7 @@ TEST(TheForm, OpensCentredAsAFixedSizeDialogWithItsOwnTaskbarButton) {
     }
     for (const DWORD absent :
          {DWORD{WS_MINIMIZEBOX}, DWORD{WS_MAXIMIZEBOX}, DWORD{WS_THICKFRAME}}) {
-        EXPECT_EQ(style & absent, 0u) << std::hex << style << " has " << absent;
+        EXPECT_EQ(style & absent, 0U) << std::hex << style << " has " << absent;
     }
     EXPECT_NE(GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
 
@@ -130,7 +134,8 @@ TEST(TheForm, OpensCentredAsAFixedSizeDialogWithItsOwnTaskbarButton) {
     EXPECT_EQ(client.right, size.right);
     EXPECT_EQ(client.bottom, size.bottom);
 
-    RECT frame, workArea;
+    RECT frame;
+    RECT workArea;
     GetWindowRect(form, &frame);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     EXPECT_NEAR(frame.left + frame.right, workArea.left + workArea.right, 2);
@@ -240,31 +245,32 @@ TEST(TheForm, TheExecutableCarriesItsKoreanVersionRecord) {
     const std::wstring path = ProgramPath();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-    ASSERT_GT(size, 0u);
+    ASSERT_GT(size, 0U);
     std::vector<char> record(size);
     ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, record.data()));
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
-    EXPECT_NE(fixed->dwFileFlags & fixed->dwFileFlagsMask & VS_FF_DEBUG, 0u);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000U);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001U);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000U);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001U);
+    EXPECT_NE(fixed->dwFileFlags & fixed->dwFileFlagsMask & VS_FF_DEBUG, 0U);
     EXPECT_EQ(LOWORD(fixed->dwFileOS), VOS__WINDOWS32);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
     WORD* translation = nullptr;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation",
                                reinterpret_cast<void**>(&translation), &length));
-    ASSERT_GE(length, 4u);
+    ASSERT_GE(length, 4U);
     EXPECT_EQ(translation[0], 0x0412);
     EXPECT_EQ(translation[1], 0x04b0);
 
+    // Both members are read through the structured binding below, which cppcheck misses.
     const struct {
-        const wchar_t* name;
-        const wchar_t* value;
+        const wchar_t* name;   // cppcheck-suppress unusedStructMember
+        const wchar_t* value;  // cppcheck-suppress unusedStructMember
     } strings[] = {
         {L"FileDescription", L"Tessaro MFC 응용 프로그램"},
         {L"ProductName", L"Tessaro 응용 프로그램"},
@@ -298,7 +304,7 @@ TEST(TheForm, TheExecutableCarriesItsIconIn32And16Pixels) {
     const auto word = [&](size_t at) { return static_cast<WORD>(bytes[at] | bytes[at + 1] << 8); };
     const WORD count = word(4);
     std::vector<std::pair<int, int>> sizes;
-    for (WORD i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count; ++i) {
         const BYTE* entry = bytes + 6 + 14 * i;
         const int width = entry[0] == 0 ? 256 : entry[0];
         const int height = entry[1] == 0 ? 256 : entry[1];

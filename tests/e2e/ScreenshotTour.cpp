@@ -25,7 +25,7 @@ RECT Union(RECT a, RECT b) {
 }
 
 BOOL CALLBACK FindShownList(HWND window, LPARAM found) {
-    if (IsWindowVisible(window) && ClassName(window) == L"ComboLBox") {
+    if (IsWindowVisible(window) != FALSE && ClassName(window) == L"ComboLBox") {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }

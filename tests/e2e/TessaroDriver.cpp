@@ -1,5 +1,6 @@
 #include "TessaroDriver.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -34,9 +35,12 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 INPUT KeyInput(WORD virtualKey, WORD scan, DWORD flags) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
+    // The type just set makes ki the union's member in use.
+    // NOLINTBEGIN(cppcoreguidelines-pro-type-union-access)
     input.ki.wVk = virtualKey;
     input.ki.wScan = scan;
     input.ki.dwFlags = flags;
+    // NOLINTEND(cppcoreguidelines-pro-type-union-access)
     return input;
 }
 
@@ -57,7 +61,7 @@ struct ThreadDialogs {
 
 BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
     auto* dialogs = reinterpret_cast<ThreadDialogs*>(context);
-    if (window != dialogs->exclude && IsWindowVisible(window) &&
+    if (window != dialogs->exclude && IsWindowVisible(window) != FALSE &&
         ClassName(window) == kDialogClass) {
         dialogs->found.push_back(window);
     }
@@ -73,7 +77,7 @@ BOOL CALLBACK FindForm(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<FormSearch*>(context);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId == search->processId && IsWindowVisible(window) &&
+    if (processId == search->processId && IsWindowVisible(window) != FALSE &&
         ClassName(window) == kDialogClass && WindowText(window).starts_with(kCaptionStart)) {
         search->form = window;
         return FALSE;
@@ -88,9 +92,7 @@ std::wstring WindowsPath(const char* variable) {
     if (path == nullptr || *path == '\0') Fail(std::string(variable) + " names no program");
     std::wstring wide = Widen(path);
     if (wide.starts_with(L"/")) {
-        for (auto& c : wide) {
-            if (c == L'/') c = L'\\';
-        }
+        std::ranges::replace(wide, L'/', L'\\');
         wide = L"Z:" + wide;
     }
     return wide;
@@ -220,7 +222,7 @@ void TessaroDriver::WaitForForm() {
         [&] {
             GUITHREADINFO info{};
             info.cbSize = sizeof info;
-            return GetGUIThreadInfo(thread_, &info) && info.hwndActive == form_ &&
+            return GetGUIThreadInfo(thread_, &info) != FALSE && info.hwndActive == form_ &&
                    info.hwndFocus != nullptr && GetForegroundWindow() == form_;
         },
         kStartTimeoutMs);
@@ -341,7 +343,7 @@ void TessaroDriver::Answer(HWND dialog, int buttonId) {
     HWND button = GetDlgItem(dialog, buttonId);
     if (button == nullptr) Fail("the dialog has no button " + std::to_string(buttonId));
     PostMessageW(button, BM_CLICK, 0, 0);
-    if (!WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) {
+    if (!WaitUntil([&] { return IsWindow(dialog) == FALSE || IsWindowVisible(dialog) == FALSE; })) {
         Fail("the dialog did not close");
     }
     Settle();

@@ -16,7 +16,7 @@ std::vector<std::wstring> TwoColumnNumbers(int first, int last) {
     for (int n = first; n <= last; ++n) {
         wchar_t item[8];
         swprintf(item, 8, L"%2d", n);
-        items.push_back(item);
+        items.emplace_back(item);
     }
     return items;
 }

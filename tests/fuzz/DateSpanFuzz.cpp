@@ -130,8 +130,9 @@ std::string Escaped(const std::string& text) {
 }
 
 void PrintOutcome(const char* label, const CalcOutcome& o) {
-    std::fprintf(stderr, "  %s: valid=%d days=%d focus=%d text=\"%s\"\n", label, o.valid, o.days,
-                 o.focus ? static_cast<int>(*o.focus) : -1, Escaped(o.text).c_str());
+    std::fprintf(stderr, "  %s: valid=%d days=%d focus=%d text=\"%s\"\n", label,
+                 static_cast<int>(o.valid), o.days, o.focus ? static_cast<int>(*o.focus) : -1,
+                 Escaped(o.text).c_str());
 }
 
 [[noreturn]] void Fail(const char* what, const Date& s, const Date& e, const CalcOutcome& got,
@@ -148,7 +149,8 @@ void CheckLeapYear(int year) {
         year > static_cast<int>(std::chrono::year::max()))
         return;
     if (IsLeapYear(year) != std::chrono::year{year}.is_leap()) {
-        std::fprintf(stderr, "date_span_fuzz: IsLeapYear(%d) gives %d\n", year, IsLeapYear(year));
+        std::fprintf(stderr, "date_span_fuzz: IsLeapYear(%d) gives %d\n", year,
+                     static_cast<int>(IsLeapYear(year)));
         std::abort();
     }
 }

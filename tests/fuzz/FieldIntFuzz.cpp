@@ -19,7 +19,7 @@ int ReferenceFieldInt(std::string_view text) {
     const std::string copy(text);  // NUL-terminated; an embedded NUL ends the digits
     const size_t first = copy.find_first_not_of(" \t");
     if (first == std::string::npos) return 0;
-    const unsigned char lead = static_cast<unsigned char>(copy[first]);
+    const auto lead = static_cast<unsigned char>(copy[first]);
     if (lead == '+' || std::isspace(lead)) return 0;
 
     const char* begin = copy.c_str() + first;

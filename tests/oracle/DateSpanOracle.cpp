@@ -44,12 +44,14 @@ year_month_day Date(int y, int m, int d) {
 
 }  // namespace
 
-CalcOutcome ExpectedDateSpan(int sy, int sm, int sd, int ey, int em, int ed) {
-    if (!Within(sy, 1, 9999) || !Within(ey, 1, 9999)) return Error(YearRange);
-    if (!Within(sm, 1, 12) || !Within(em, 1, 12)) return Error(MonthRange);
-    if (!Within(sd, 1, 31) || !Within(ed, 1, 31)) return Error(DayRange);
+CalcOutcome ExpectedDateSpan(int startYear, int startMonth, int startDay, int endYear, int endMonth,
+                             int endDay) {
+    if (!Within(startYear, 1, 9999) || !Within(endYear, 1, 9999)) return Error(YearRange);
+    if (!Within(startMonth, 1, 12) || !Within(endMonth, 1, 12)) return Error(MonthRange);
+    if (!Within(startDay, 1, 31) || !Within(endDay, 1, 31)) return Error(DayRange);
 
-    const year_month_day start = Date(sy, sm, sd), end = Date(ey, em, ed);
+    const year_month_day start = Date(startYear, startMonth, startDay);
+    const year_month_day end = Date(endYear, endMonth, endDay);
     if (!start.ok() || !end.ok()) return Error(DayRange);
     if (start == end) return Error(Equal, FieldId::EndDay);
     if (end < start) {

@@ -35,7 +35,7 @@ struct WindowCount {
     long windows;
 };
 
-BOOL CALLBACK CountChild(HWND, LPARAM context) {
+BOOL CALLBACK CountChild(HWND /*child*/, LPARAM context) {
     ++reinterpret_cast<WindowCount*>(context)->windows;
     return TRUE;
 }

@@ -44,16 +44,19 @@ int Soak(int seconds) {
     // About ten progress lines, at most one every ten seconds.
     const ULONGLONG every = seconds >= 100 ? static_cast<ULONGLONG>(seconds) * 100 : 10000;
     ULONGLONG nextLine = start + every;
+    const auto elapsedSeconds = [start] {
+        return static_cast<double>(GetTickCount64() - start) / 1000.0;
+    };
     PrintSample(0, rounds, first);
     while (GetTickCount64() < end) {
         WorkOneRound(app, rounds++);
         if (GetTickCount64() >= nextLine && GetTickCount64() < end) {
-            PrintSample((GetTickCount64() - start) / 1000.0, rounds, counters.Take());
+            PrintSample(elapsedSeconds(), rounds, counters.Take());
             nextLine += every;
         }
     }
     const ProcessCounts last = counters.Take();
-    PrintSample((GetTickCount64() - start) / 1000.0, rounds, last);
+    PrintSample(elapsedSeconds(), rounds, last);
 
     bool ok = Within("GDI objects", first.gdiObjects, last.gdiObjects, kGdiAllowance,
                      counters.GdiSource());

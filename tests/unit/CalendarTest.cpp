@@ -36,8 +36,8 @@ const char8_t kMonthMessage[] = u8"월의 범위가 벗어났습니다. 다시 �
 const char8_t kDayMessage[] = u8"일의 범위가 벗어났습니다. 다시 입력해 주세요.";
 
 struct Rejection {
-    Dates dates;
-    const char8_t* message;
+    Dates dates{};
+    const char8_t* message = nullptr;
     std::optional<FieldId> focus;
 };
 

@@ -11,8 +11,8 @@ std::string Cp949(const std::string& utf8) {
     std::wstring wide(wideLength, L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
                         wideLength);
-    const int length = WideCharToMultiByte(949, 0, wide.data(), wideLength, nullptr, 0, nullptr,
-                                           nullptr);
+    const int length =
+        WideCharToMultiByte(949, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
     std::string out(length, '\0');
     WideCharToMultiByte(949, 0, wide.data(), wideLength, out.data(), length, nullptr, nullptr);
     if (!utf8.empty() && out.empty()) throw std::runtime_error("no CP949 form");
@@ -24,10 +24,12 @@ std::string Cp949(const std::string& utf8) {
 std::string Cp949(const std::string& utf8) {
     iconv_t cd = iconv_open("CP949", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP949");
-    std::string in = utf8, out(utf8.size() * 2 + 1, '\0');
+    std::string in = utf8;
+    std::string out(utf8.size() * 2 + 1, '\0');
     char* inPtr = in.data();
     char* outPtr = out.data();
-    size_t inLeft = in.size(), outLeft = out.size();
+    size_t inLeft = in.size();
+    size_t outLeft = out.size();
     const size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
     iconv_close(cd);
     if (result == static_cast<size_t>(-1)) throw std::runtime_error("no CP949 form");

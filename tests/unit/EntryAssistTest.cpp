@@ -144,8 +144,8 @@ TEST(EntryAssist, StartDayListAndTextStayWhileTheStartMonthIsEmpty) {
 TEST(EntryAssist, EndDayListStartsAtTheStartDayWithinOneMonthAndEndsWithTheEndMonth) {
     const struct {
         std::array<std::string, 6> fields;
-        int first;
-        int last;
+        int first = 0;
+        int last = 0;
     } cases[] = {
         {{"2009", "1", "10", "2010", "", ""}, 1, 31},
         {{"2009", "1", "10", "2010", "4", ""}, 1, 30},

@@ -21,6 +21,8 @@ inline std::vector<std::string> TwoColumnItems(int first, int last) {
     return items;
 }
 
+// Final, so its public non-virtual destructor is safe; the bases' destructors are protected.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
 class FakeDateForm final : public DateFormHandlers {
 public:
     // Opens as the real form does: empty fields, full lists, the focus in the start year. The

@@ -36,7 +36,7 @@ TEST(FormCommands, ClockShowsTodayPaddedWithBlanks) {
 TEST(FormCommands, CalculateShowsTheCountOrTheFirstErrorAndFocusesTheFieldToCorrect) {
     const struct {
         std::array<std::string, 6> fields;
-        const char8_t* line;
+        const char8_t* line = nullptr;
         std::optional<FieldId> focus;
     } cases[] = {
         {{"2009", "12", "31", "2010", " 1", " 1"}, u8"두 날짜 사이의 총 일수는 1일입니다.", {}},
@@ -76,10 +76,10 @@ TEST(FormCommands, ResetAndTodayButtonsRewriteTheFieldsAndLeaveTheListsAlone) {
     const std::string instruction =
         Cp949(u8"시작 날짜와 종료 날짜를 입력하시고, 계산하기 버튼을 클릭하십시오.");
     const struct {
-        void (DateFormHandlers::*command)();
+        void (DateFormHandlers::*command)() = nullptr;
         std::array<std::string, 6> fields;
-        FieldId focus;
-        bool showsInstruction;
+        FieldId focus = StartYear;
+        bool showsInstruction = false;
     } cases[] = {
         {&DateFormHandlers::OnReset, {"", "", "", "", "", ""}, StartYear, true},
         {&DateFormHandlers::OnFromToday, {"2009", "3", "7", "", "", ""}, EndYear, false},

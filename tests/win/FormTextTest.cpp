@@ -20,7 +20,7 @@ TEST(FormText, OpensWithTheTodayPlaceholderAndTheInstructions) {
 TEST(FormText, HangulShowsAsWrittenAndReadsBackAsCp949) {
     WithOpenForm([](TestForm& form) {
         const std::string syllable = Cp949(u8"가");
-        ASSERT_EQ(syllable.size(), 2u);
+        ASSERT_EQ(syllable.size(), 2U);
         for (FieldId field : {FieldId::StartMonth, FieldId::EndDay, FieldId::StartYear}) {
             form.SetFieldText(field, syllable);
             EXPECT_EQ(form.GetFieldText(field), syllable);

@@ -65,7 +65,8 @@ TEST(AboutBox, OpensFromTheSystemMenuCentredOverTheForm) {
         // Away from the screen's centre, so that centring on the screen would show.
         SetWindowPos(form.m_hWnd, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
-        HWND about = nullptr, owner = nullptr;
+        HWND about = nullptr;
+        HWND owner = nullptr;
         RECT aboutRect{};
         std::wstring caption;
         // Runs inside the About box's modal loop (before the box is first shown, under Wine).
