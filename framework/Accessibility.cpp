@@ -1,5 +1,9 @@
 #include "framework/Accessibility.h"
 
+// The service's identifiers are defined here rather than linked from the uuid library, whose
+// one object file holds every system identifier and would add about 40 KB to the program.
+#include <initguid.h>
+
 #include <oleacc.h>
 
 #include "framework/Text.h"
