@@ -12,18 +12,9 @@
 #include <vector>
 
 #include "tests/oracle/DateSpanOracle.h"
+#include "DatePair.h"
 
 namespace {
-
-struct Dates {
-    int startYear, startMonth, startDay, endYear, endMonth, endDay;
-};
-
-std::string Describe(const Dates& d) {
-    return std::to_string(d.startYear) + "-" + std::to_string(d.startMonth) + "-" +
-           std::to_string(d.startDay) + " to " + std::to_string(d.endYear) + "-" +
-           std::to_string(d.endMonth) + "-" + std::to_string(d.endDay);
-}
 
 // Runs every pair through both and reports the first few disagreements, and on destruction
 // the total: one report per object, so it is not copied.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Cp949.h"
+#include "DatePair.h"
 
 static void PrintTo(FieldId field, std::ostream* os) {
     static const char* const kNames[] = {"StartYear", "StartMonth", "StartDay",
@@ -16,16 +17,6 @@ static void PrintTo(FieldId field, std::ostream* os) {
 }
 
 namespace {
-
-struct Dates {
-    int startYear, startMonth, startDay, endYear, endMonth, endDay;
-};
-
-std::string Describe(const Dates& d) {
-    return std::to_string(d.startYear) + "-" + std::to_string(d.startMonth) + "-" +
-           std::to_string(d.startDay) + " to " + std::to_string(d.endYear) + "-" +
-           std::to_string(d.endMonth) + "-" + std::to_string(d.endDay);
-}
 
 CalcOutcome Calc(const Dates& d) {
     return CalcDateSpan(d.startYear, d.startMonth, d.startDay, d.endYear, d.endMonth, d.endDay);
