@@ -1,0 +1,225 @@
+#!/usr/bin/env bash
+# The release, end to end, from the last commit:
+#   - the release command in two fresh clones (different folder names and depths) gives the
+#     same Tessaro.exe, zip and MSI, byte for byte, and refuses a tree with uncommitted changes;
+#   - what it writes: SHA256SUMS, the zip's entries, the exe (size, PE time, no build path), the
+#     files inside the MSI, the licence notices;
+#   - a 1.0.9 package signed with a throwaway CA verifies;
+#   - under Wine, in a fresh prefix: silent install, the installed files, shortcut and
+#     Add/Remove Programs entry, the installed program's form, uninstall, and an upgrade from
+#     the signed 1.0.9 package, whose exe also starts.
+# Needs build/mingw's e2e_tests.exe (built here when missing) to find the installed form.
+# Ends with a line "N% tests passed, N tests failed out of N", as ctest does.
+# Usage: bash tests/release/test-release.sh
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+here=$root/tests/release
+python=/usr/bin/python3
+
+check() {  # name, command...: records the command's success as one test
+    local name=$1
+    shift
+    if "$@"; then
+        echo "ok     $name" | tee -a "$work/results"
+    else
+        echo "FAILED $name" | tee -a "$work/results"
+    fi
+}
+
+# ---- Under Wine (run by the part below on a display, with WINEPREFIX a fresh prefix) ----------
+if [ "${1:-}" = --wine ]; then
+    work=$2
+    release_msi=$(ls "$work"/new/Tessaro-*-win64.msi)
+    old_msi=$(ls "$work"/old/Tessaro-*-win64.msi)
+    version=$(cat "$work/version")
+    drive=$WINEPREFIX/drive_c
+    folder="$drive/Program Files/Tessaro"
+    uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+    msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn >/dev/null 2>&1; }
+    # The Uninstall entries named Tessaro, each as "key|DisplayVersion|...": one line an entry.
+    entries() {
+        wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | awk '
+            /^HKEY_/ { if (name == "Tessaro") print key "|" fields; key = $0; name = ""; fields = ""; next }
+            $1 == "DisplayName" { name = $3 }
+            $1 ~ /^(DisplayVersion|Publisher|DisplayIcon|NoModify)$/ {
+                value = $0; sub(/^ *[A-Za-z]+ +REG_[A-Z_]+ +/, "", value); fields = fields $1 "=" value ";" }
+            END { if (name == "Tessaro") print key "|" fields }'
+    }
+    # Wine's installer puts the all-users Programs folder's shortcuts in the user's own.
+    shortcut() {
+        ls "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Tessaro.lnk" \
+            "$drive"/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Tessaro.lnk 2>/dev/null
+    }
+    form_starts() {
+        TESSARO_EXE='C:\Program Files\Tessaro\Tessaro.exe' wine "$root/build/mingw/e2e_tests.exe" \
+            --gtest_color=no --gtest_filter=TheForm.EscEndsTheProgramAtOnceWithoutAsking >"$work/form.log" 2>&1 ||
+            { cat "$work/form.log"; return 1; }
+    }
+    one_entry_of() {  # version: exactly one entry, with this version and the expected fields
+        local list
+        list=$(entries)
+        [ "$(wc -l <<<"$list")" = 1 ] && grep -q "DisplayVersion=$1;" <<<"$list" &&
+            grep -q 'Publisher=Tessaro;' <<<"$list" && grep -q 'NoModify=0x1;' <<<"$list" &&
+            grep -qF 'DisplayIcon=C:\Program Files\Tessaro\Tessaro.exe,0;' <<<"$list" ||
+            { echo "entries: ${list:-none}"; return 1; }
+    }
+    installed_as_released() {
+        cmp "$folder/Tessaro.exe" "$work/files/Tessaro.exe" &&
+            cmp "$folder/사용설명서.txt" "$work/files/사용설명서.txt" &&
+            cmp "$folder/THIRD-PARTY-NOTICES.txt" "$work/files/THIRD-PARTY-NOTICES.txt"
+    }
+    shortcut_targets_the_exe() {
+        local link lines
+        link=$(shortcut) && [ "$(wc -l <<<"$link")" = 1 ] || { echo "shortcuts: ${link:-none}"; return 1; }
+        mapfile -t lines < <("$python" "$here/lnk.py" "$link")
+        [ "${lines[0]}" = 'C:\Program Files\Tessaro\Tessaro.exe' ] && [ -f "$(winepath -u "${lines[1]}")" ] ||
+            { echo "shortcut: target ${lines[0]}, icon ${lines[1]}"; return 1; }
+    }
+    all_gone() {
+        [ ! -e "$folder" ] && [ -z "$(shortcut)" ] && [ -z "$(entries)" ]
+    }
+
+    check "msiexec /i /qn installs the release MSI in a fresh prefix" msiexec /i "$release_msi"
+    check "the installed exe, guide (사용설명서.txt) and notices are the released files" installed_as_released
+    check "the Start-menu shortcut Tessaro targets the installed exe, with the icon" shortcut_targets_the_exe
+    check "one Add/Remove Programs entry: Tessaro $version, publisher, icon, no Modify" one_entry_of "$version"
+    check "the installed Tessaro.exe starts and shows the date form" form_starts
+    check "msiexec /x /qn removes the exe, its folder, the shortcut and the entry" \
+        eval 'msiexec /x "$release_msi" && all_gone'
+    check "the signed 1.0.9 package installs and its signed exe starts" \
+        eval 'msiexec /i "$old_msi" && one_entry_of 1.0.9 && form_starts'
+    check "installing $version over 1.0.9 leaves one entry, $version, and the new exe" \
+        eval 'msiexec /i "$release_msi" && one_entry_of "$version" && cmp "$folder/Tessaro.exe" "$work/files/Tessaro.exe"'
+    exit 0
+fi
+
+# ---- Builds and files -------------------------------------------------------------------------
+work=$(mktemp -d /tmp/tessaro-release-test.XXXXXX)
+cleanup() {
+    [ ! -d "$work/prefix" ] || WINEPREFIX=$work/prefix wineserver -k 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+: >"$work/results"
+version=$(sed -n 's/^project(Tessaro VERSION \([0-9.]*\) .*/\1/p' "$root/CMakeLists.txt")
+echo "$version" >"$work/version"
+zip=Tessaro-$version-win64.zip
+msi=Tessaro-$version-win64.msi
+
+# Two clones of the last commit, in folders of different names and depths.
+one=$work/one
+two="$work/second/clone two"
+git clone -q "$root" "$one" && git clone -q "$root" "$two" || { echo "test-release: cloning $root failed"; exit 1; }
+
+release() {  # clone, log name, arguments...: the release command, its output kept in the log
+    local clone=$1 log=$work/$2.log
+    shift 2
+    (cd "$clone" && bash scripts/release.sh "$@") >"$log" 2>&1 || { tail -5 "$log"; return 1; }
+}
+check "the release command writes the zip, the MSI and SHA256SUMS (first clone)" \
+    eval 'release "$one" one && [ -f "$one/dist/$zip" ] && [ -f "$one/dist/$msi" ] && [ -f "$one/dist/SHA256SUMS" ]'
+cp -r "$one/dist" "$work/new"
+check "the release command builds again in a second clone, minutes later" release "$two" two
+
+identical() {  # what, file in the first clone's dist, file in the second's
+    cmp -s "$2" "$3" || { echo "$1 differs between the two builds"; return 1; }
+}
+mkdir -p "$work/files" "$work/files2"
+unzip -q -d "$work/files" "$work/new/$zip" && unzip -q -d "$work/files2" "$two/dist/$zip"
+check "Tessaro.exe is byte-identical in both builds" \
+    identical Tessaro.exe "$work/files/Tessaro.exe" "$work/files2/Tessaro.exe"
+check "the zip is byte-identical in both builds" identical "the zip" "$work/new/$zip" "$two/dist/$zip"
+msi_identical() {
+    identical "the MSI" "$work/new/$msi" "$two/dist/$msi" && return 0
+    mkdir -p "$work/dump1" "$work/dump2"
+    (cd "$work/dump1" && msidump -t -s "$work/new/$msi" >/dev/null 2>&1)
+    (cd "$work/dump2" && msidump -t -s "$two/dist/$msi" >/dev/null 2>&1)
+    diff -r "$work/dump1" "$work/dump2" | head -20
+    return 1
+}
+check "the MSI is byte-identical in both builds" msi_identical
+
+check "SHA256SUMS verifies the zip and the MSI" eval '(cd "$work/new" && sha256sum --quiet -c SHA256SUMS)'
+check "the zip holds the exe, 사용설명서.txt, the notices and the changelog, stamped, without extras" \
+    "$python" - "$work/new/$zip" "$(git -C "$root" log -1 --format=%ct)" <<'EOF'
+import sys, time, zipfile
+names = ["Tessaro.exe", "사용설명서.txt", "THIRD-PARTY-NOTICES.txt", "CHANGELOG.md"]
+stamp = time.gmtime(int(sys.argv[2]) // 2 * 2)[:6]
+infos = zipfile.ZipFile(sys.argv[1]).infolist()
+faults = [] if [i.filename for i in infos] == names else [f"entries {[i.filename for i in infos]}"]
+for i in infos:
+    if i.date_time != stamp: faults.append(f"{i.filename}: time {i.date_time}, not {stamp}")
+    if i.extra: faults.append(f"{i.filename}: extra fields")
+    if not i.filename.isascii() and not i.flag_bits & 0x800: faults.append(f"{i.filename}: no UTF-8 flag")
+for text in ("사용설명서.txt", "THIRD-PARTY-NOTICES.txt"):
+    if not zipfile.ZipFile(sys.argv[1]).read(text).startswith(b"\xef\xbb\xbf"): faults.append(f"{text}: no BOM")
+print(*faults, sep="\n")
+sys.exit(1 if faults else 0)
+EOF
+
+exe=$work/files/Tessaro.exe
+pe_time() {  # the PE header's TimeDateStamp
+    local header
+    header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+    od -An -tu4 -j$((header + 8)) -N4 "$1" | tr -d ' '
+}
+check "Tessaro.exe: at most 200 KB, PE time the commit's, no build path inside" eval '
+    [ "$(stat -c %s "$exe")" -le 204800 ] &&
+    [ "$(pe_time "$exe")" = "$(git -C "$root" log -1 --format=%ct)" ] &&
+    ! strings -a "$exe" | grep -E "$work|clone two|build/release"'
+msi_holds_the_released_files() {
+    mkdir -p "$work/msi" && (cd "$work/msi" && msiextract "$work/new/$msi" >/dev/null) || return 1
+    local file
+    for file in Tessaro.exe THIRD-PARTY-NOTICES.txt; do
+        cmp "$(find "$work/msi" -name "$file")" "$work/files/$file" || return 1
+    done
+}
+check "the MSI holds the released exe and notices" msi_holds_the_released_files
+check "THIRD-PARTY-NOTICES.txt matches the installed packages' copyright files" \
+    eval 'diff <(bash "$root/scripts/notices.sh") "$root/THIRD-PARTY-NOTICES.txt" >/dev/null'
+
+refuses_dirty() {
+    echo changed >>"$one/README.md"
+    (cd "$one" && bash scripts/release.sh) >"$work/dirty.log" 2>&1
+    local status=$?
+    git -C "$one" checkout -q README.md
+    [ $status -ne 0 ] && grep -q "uncommitted changes" "$work/dirty.log"
+}
+check "the release command refuses a tree with uncommitted changes" refuses_dirty
+
+# A throwaway CA and a code-signing certificate issued by it, for a signed 1.0.9 package.
+pki=$work/pki
+make_pki() {
+    mkdir -p "$pki" && cd "$pki" &&
+        openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Tessaro Test CA" \
+            -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign \
+            -keyout ca.key -out ca.pem &&
+        openssl req -newkey rsa:2048 -nodes -subj "/CN=Tessaro Test Signer" -keyout signer.key -out signer.csr &&
+        printf 'basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n' >ext &&
+        openssl x509 -req -in signer.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 -extfile ext -out signer.pem &&
+        openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile ca.pem -passout pass:test-password -out signer.pfx
+}
+(make_pki) >"$work/pki.log" 2>&1 || { cat "$work/pki.log"; echo "test-release: making the test certificates failed"; }
+check "a 1.0.9 package builds signed with TESSARO_SIGN_PFX and TESSARO_SIGN_PASSWORD" \
+    eval 'TESSARO_SIGN_PFX=$pki/signer.pfx TESSARO_SIGN_PASSWORD=test-password release "$one" old --version-override 1.0.9 &&
+        cp -r "$one/dist" "$work/old" && unzip -q -d "$work/old/files" "$work/old/Tessaro-1.0.9-win64.zip"'
+check "osslsigncode verifies the signed exe and MSI against the test CA" eval '
+    osslsigncode verify -CAfile "$pki/ca.pem" -in "$work/old/files/Tessaro.exe" >"$work/verify.log" 2>&1 &&
+    osslsigncode verify -CAfile "$pki/ca.pem" -in "$work/old/Tessaro-1.0.9-win64.msi" >>"$work/verify.log" 2>&1 ||
+    { tail -5 "$work/verify.log"; false; }'
+
+# ---- Under Wine, in a fresh prefix ------------------------------------------------------------
+if [ ! -f "$root/build/mingw/e2e_tests.exe" ]; then
+    (cd "$root" && cmake --preset mingw >/dev/null && cmake --build --preset mingw --target e2e_tests >/dev/null)
+fi
+# winemenubuilder would put the shortcut into this machine's own desktop menus.
+WINEPREFIX=$work/prefix WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=" \
+    bash "$root/scripts/with-wine-display.sh" bash "$0" --wine "$work" ||
+    echo "FAILED the tests under Wine did not run to the end" >>"$work/results"
+
+failed=$(grep -c '^FAILED' "$work/results")
+total=$(wc -l <"$work/results")
+echo "$(((total - failed) * 100 / total))% tests passed, $failed tests failed out of $total"
+[ "$failed" -eq 0 ]
