@@ -3,7 +3,8 @@
 # UndefinedBehaviorSanitizer, and the Windows build with its unit, in-process and end-to-end
 # tests under Wine (on a virtual X display when there is no display), and a bounded run of
 # each fuzz target (TESSARO_FUZZ_SECONDS, default 60) and of the soak test (TESSARO_SOAK_SECONDS,
-# default 60).
+# default 60), and the release: the release command in two fresh clones of the last commit,
+# compared byte for byte, and its MSI installed, upgraded and removed under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -37,6 +38,14 @@ echo "== mingw (Windows build, tests under Wine)"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw
 run_ctest mingw bash scripts/with-wine-display.sh
+
+echo "== release (scripts/release.sh twice in fresh clones of the last commit; the MSI under Wine)"
+release_log=$(mktemp)
+release_status=0
+bash tests/release/test-release.sh 2>&1 | tee "$release_log" || release_status=$?
+summary+=("release: $(grep -E 'tests passed|tests failed' "$release_log" | tail -1)")
+rm -f "$release_log"
+[ "$release_status" -eq 0 ]
 
 echo "== soak (Tessaro.exe worked in a loop for ${TESSARO_SOAK_SECONDS:-60} s under Wine)"
 bash scripts/soak.sh "${TESSARO_SOAK_SECONDS:-60}"
