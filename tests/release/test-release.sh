@@ -121,7 +121,7 @@ release() {  # clone, log name, arguments...: the release command, its output ke
 check "the release command writes the zip, the MSI and SHA256SUMS (first clone)" \
     eval 'release "$one" one && [ -f "$one/dist/$zip" ] && [ -f "$one/dist/$msi" ] && [ -f "$one/dist/SHA256SUMS" ]'
 cp -r "$one/dist" "$work/new"
-check "the release command builds again in a second clone, minutes later" release "$two" two
+check "the release command builds again in a second clone, in another folder, later" release "$two" two
 
 identical() {  # what, file in the first clone's dist, file in the second's
     cmp -s "$2" "$3" || { echo "$1 differs between the two builds"; return 1; }
