@@ -116,7 +116,8 @@ package_code=$(uuid_of "Tessaro package $version $payload")
 # wixl stamps the summary information with the clock (held at SOURCE_DATE_EPOCH by faketime) and a
 # random revision number (replaced by the package code with msibuild). msibuild also stores the
 # guide's Korean name, which wixl cannot read from the .wxs, in the File table, with the database
-# switched to the Korean code page that holds it ("short name|long name").
+# switched to the Korean code page that holds it, and gives the long names the 8.3 short names
+# that wixl leaves out ("short name|long name").
 wixl_log=$build/wixl.log
 (cd "$stage" && faketime -f "$(date -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')" \
     wixl -a x64 -D Version="$version" -D ProductCode="$product_code" \
@@ -125,6 +126,7 @@ wixl_log=$build/wixl.log
 printf '\r\n\r\n949\t_ForceCodepage\r\n' >"$build/_ForceCodepage.idt"
 msibuild "$out/$msi" -i "$build/_ForceCodepage.idt" \
     -q "UPDATE \`File\` SET \`FileName\` = 'GUIDE.TXT|사용설명서.txt' WHERE \`File\` = 'Guide'" \
+    -q "UPDATE \`File\` SET \`FileName\` = 'NOTICES.TXT|THIRD-PARTY-NOTICES.txt' WHERE \`File\` = 'Notices'" \
     -s "Tessaro $version" Tessaro "x64;1033" "{$package_code}" ||
     fail "msibuild failed completing $msi"
 

@@ -85,16 +85,21 @@ if [ "${1:-}" = --wine ]; then
     check "the Start-menu shortcut Tessaro targets the installed exe, with the icon" shortcut_targets_the_exe
     check "one Add/Remove Programs entry: Tessaro $version, publisher, icon, no Modify" one_entry_of "$version"
     check "the installed Tessaro.exe starts and shows the date form" form_starts
-    check "msiexec /x /qn removes the exe, its folder, the shortcut and the entry" \
-        eval 'msiexec /x "$release_msi" && all_gone'
-    check "the signed 1.0.9 package installs and its signed exe starts" \
-        eval 'msiexec /i "$old_msi" && one_entry_of 1.0.9 && form_starts'
-    check "installing $version over 1.0.9 leaves one entry, $version, and the new exe" \
-        eval 'msiexec /i "$release_msi" && one_entry_of "$version" && cmp "$folder/Tessaro.exe" "$work/files/Tessaro.exe"'
+    uninstalls() { msiexec /x "$release_msi" && all_gone; }
+    old_signed_installs_and_starts() { msiexec /i "$old_msi" && one_entry_of 1.0.9 && form_starts; }
+    upgrades() {
+        msiexec /i "$release_msi" && one_entry_of "$version" &&
+            cmp "$folder/Tessaro.exe" "$work/files/Tessaro.exe"
+    }
+    check "msiexec /x /qn removes the exe, its folder, the shortcut and the entry" uninstalls
+    check "the signed 1.0.9 package installs and its signed exe starts" old_signed_installs_and_starts
+    check "installing $version over 1.0.9 leaves one entry, $version, and the new exe" upgrades
     exit 0
 fi
 
 # ---- Builds and files -------------------------------------------------------------------------
+# Unsigned builds with the commit's time, whatever the caller's environment says.
+unset SOURCE_DATE_EPOCH TESSARO_SIGN_PFX TESSARO_SIGN_PASSWORD TESSARO_SIGN_TIMESTAMP_URL
 work=$(mktemp -d /tmp/tessaro-release-test.XXXXXX)
 cleanup() {
     [ ! -d "$work/prefix" ] || WINEPREFIX=$work/prefix wineserver -k 2>/dev/null
@@ -111,17 +116,22 @@ msi=Tessaro-$version-win64.msi
 # Two clones of the last commit, in folders of different names and depths.
 one=$work/one
 two="$work/second/clone two"
-git clone -q "$root" "$one" && git clone -q "$root" "$two" || { echo "test-release: cloning $root failed"; exit 1; }
+if ! git clone -q "$root" "$one" || ! git clone -q "$root" "$two"; then
+    echo "test-release: cloning $root failed"
+    exit 1
+fi
 
 release() {  # clone, log name, arguments...: the release command, its output kept in the log
     local clone=$1 log=$work/$2.log
     shift 2
     (cd "$clone" && bash scripts/release.sh "$@") >"$log" 2>&1 || { tail -5 "$log"; return 1; }
 }
-check "the release command writes the zip, the MSI and SHA256SUMS (first clone)" \
-    eval 'release "$one" one && [ -f "$one/dist/$zip" ] && [ -f "$one/dist/$msi" ] && [ -f "$one/dist/SHA256SUMS" ]'
+first_release() {
+    release "$one" one && [ -f "$one/dist/$zip" ] && [ -f "$one/dist/$msi" ] && [ -f "$one/dist/SHA256SUMS" ]
+}
+check "the release command writes the zip, the MSI and SHA256SUMS (first clone)" first_release
 cp -r "$one/dist" "$work/new"
-check "the release command builds again in a second clone, in another folder, later" release "$two" two
+check "the release command builds again in a second clone, in another folder" release "$two" two
 
 identical() {  # what, file in the first clone's dist, file in the second's
     cmp -s "$2" "$3" || { echo "$1 differs between the two builds"; return 1; }
@@ -141,7 +151,8 @@ msi_identical() {
 }
 check "the MSI is byte-identical in both builds" msi_identical
 
-check "SHA256SUMS verifies the zip and the MSI" eval '(cd "$work/new" && sha256sum --quiet -c SHA256SUMS)'
+sums_verify() { (cd "$work/new" && sha256sum --quiet -c SHA256SUMS); }
+check "SHA256SUMS verifies the zip and the MSI" sums_verify
 check "the zip holds the exe, 사용설명서.txt, the notices and the changelog, stamped, without extras" \
     "$python" - "$work/new/$zip" "$(git -C "$root" log -1 --format=%ct)" <<'EOF'
 import sys, time, zipfile
@@ -158,16 +169,18 @@ for text in ("사용설명서.txt", "THIRD-PARTY-NOTICES.txt"):
 sys.exit("\n".join(faults) if faults else 0)
 EOF
 
-exe=$work/files/Tessaro.exe
 pe_time() {  # the PE header's TimeDateStamp
     local header
     header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
     od -An -tu4 -j$((header + 8)) -N4 "$1" | tr -d ' '
 }
-check "Tessaro.exe: at most 200 KB, PE time the commit's, no build path inside" eval '
+exe_is_small_stamped_and_pathless() {
+    local exe=$work/files/Tessaro.exe
     [ "$(stat -c %s "$exe")" -le 204800 ] &&
-    [ "$(pe_time "$exe")" = "$(git -C "$root" log -1 --format=%ct)" ] &&
-    ! strings -a "$exe" | grep -E "$work|clone two|build/release"'
+        [ "$(pe_time "$exe")" = "$(git -C "$root" log -1 --format=%ct)" ] &&
+        ! strings -a "$exe" | grep -E "$work|clone two|build/release"
+}
+check "Tessaro.exe: at most 200 KB, PE time the commit's, no build path inside" exe_is_small_stamped_and_pathless
 msi_holds_the_released_files() {
     mkdir -p "$work/msi" && (cd "$work/msi" && msiextract "$work/new/$msi" >/dev/null) || return 1
     local file
@@ -176,8 +189,8 @@ msi_holds_the_released_files() {
     done
 }
 check "the MSI holds the released exe and notices" msi_holds_the_released_files
-check "THIRD-PARTY-NOTICES.txt matches the installed packages' copyright files" \
-    eval 'diff <(bash "$root/scripts/notices.sh") "$root/THIRD-PARTY-NOTICES.txt" >/dev/null'
+notices_current() { bash "$root/scripts/notices.sh" | cmp -s - "$root/THIRD-PARTY-NOTICES.txt"; }
+check "THIRD-PARTY-NOTICES.txt matches the installed packages' copyright files" notices_current
 
 refuses_dirty() {
     echo changed >>"$one/README.md"
@@ -201,13 +214,20 @@ make_pki() {
         openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile ca.pem -passout pass:test-password -out signer.pfx
 }
 (make_pki) >"$work/pki.log" 2>&1 || { cat "$work/pki.log"; echo "test-release: making the test certificates failed"; }
-check "a 1.0.9 package builds signed with TESSARO_SIGN_PFX and TESSARO_SIGN_PASSWORD" \
-    eval 'TESSARO_SIGN_PFX=$pki/signer.pfx TESSARO_SIGN_PASSWORD=test-password release "$one" old --version-override 1.0.9 &&
-        cp -r "$one/dist" "$work/old" && unzip -q -d "$work/old/files" "$work/old/Tessaro-1.0.9-win64.zip"'
-check "osslsigncode verifies the signed exe and MSI against the test CA" eval '
-    osslsigncode verify -CAfile "$pki/ca.pem" -in "$work/old/files/Tessaro.exe" >"$work/verify.log" 2>&1 &&
-    osslsigncode verify -CAfile "$pki/ca.pem" -in "$work/old/Tessaro-1.0.9-win64.msi" >>"$work/verify.log" 2>&1 ||
-    { tail -5 "$work/verify.log"; false; }'
+signed_old_release() {
+    TESSARO_SIGN_PFX=$pki/signer.pfx TESSARO_SIGN_PASSWORD=test-password \
+        release "$one" old --version-override 1.0.9 &&
+        cp -r "$one/dist" "$work/old" && unzip -q -d "$work/old/files" "$work/old/Tessaro-1.0.9-win64.zip"
+}
+signatures_verify() {
+    local file
+    for file in "$work/old/files/Tessaro.exe" "$work/old/Tessaro-1.0.9-win64.msi"; do
+        osslsigncode verify -CAfile "$pki/ca.pem" -in "$file" >"$work/verify.log" 2>&1 ||
+            { tail -5 "$work/verify.log"; return 1; }
+    done
+}
+check "a 1.0.9 package builds signed with TESSARO_SIGN_PFX and TESSARO_SIGN_PASSWORD" signed_old_release
+check "osslsigncode verifies the signed exe and MSI against the test CA" signatures_verify
 
 # ---- Under Wine, in a fresh prefix ------------------------------------------------------------
 if [ ! -f "$root/build/mingw/tests/e2e/e2e_tests.exe" ]; then
