@@ -138,6 +138,9 @@ identical() {  # what, file in the first clone's dist, file in the second's
 }
 mkdir -p "$work/files" "$work/files2"
 unzip -q -d "$work/files" "$work/new/$zip" && unzip -q -d "$work/files2" "$two/dist/$zip"
+for build in "$work/files" "$work/files2"; do
+    echo "       Tessaro.exe $(stat -c %s "$build/Tessaro.exe") bytes, SHA-256 $(sha256sum <"$build/Tessaro.exe" | cut -c1-64)"
+done
 check "Tessaro.exe is byte-identical in both builds" \
     identical Tessaro.exe "$work/files/Tessaro.exe" "$work/files2/Tessaro.exe"
 check "the zip is byte-identical in both builds" identical "the zip" "$work/new/$zip" "$two/dist/$zip"
