@@ -52,7 +52,11 @@ TEST(EntryAssist, RaisingTheStartYearPastTheEndYearEmptiesTheEndYearOnly) {
     FakeDateForm form;
     form.WriteFields({"", "", "", "2010", "", ""});
     form.ClickInto(StartYear);
-    form.Type("2011");
+    form.Type("2010");
+    EXPECT_EQ(form.Text(EndYear), "2010");  // the same year stays
+    form.ClickInto(StartYear);
+    form.Backspace();
+    form.Type("1");
     EXPECT_EQ(form.Text(EndYear), "");
     EXPECT_EQ(form.Focus(), StartMonth);
 
