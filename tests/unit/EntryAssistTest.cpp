@@ -52,7 +52,11 @@ TEST(EntryAssist, RaisingTheStartYearPastTheEndYearEmptiesTheEndYearOnly) {
     FakeDateForm form;
     form.WriteFields({"", "", "", "2010", "", ""});
     form.ClickInto(StartYear);
-    form.Type("2011");
+    form.Type("2010");
+    EXPECT_EQ(form.Text(EndYear), "2010");  // the same year stays
+    form.ClickInto(StartYear);
+    form.Backspace();
+    form.Type("1");
     EXPECT_EQ(form.Text(EndYear), "");
     EXPECT_EQ(form.Focus(), StartMonth);
 
@@ -152,6 +156,7 @@ TEST(EntryAssist, EndDayListStartsAtTheStartDayWithinOneMonthAndEndsWithTheEndMo
         {{"2009", "1", "10", "2008", "2", ""}, 1, 29},  // the end year alone decides February
         {{"2008", "1", "10", "2009", "2", ""}, 1, 28},
         {{"2009", "1", "10", "2009", "3", ""}, 1, 31},
+        {{"2009", "3", "10", "2010", "3", ""}, 1, 31},
         {{"2009", "1", "", "2009", "1", ""}, 1, 31},
         {{"2009", "1", "10", "2009", "1", ""}, 10, 31},
         {{"2008", "2", "20", "2008", "2", ""}, 20, 29},

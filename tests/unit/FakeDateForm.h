@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "ui/DateFormHandlers.h"
-#include "ui/FieldNumber.h"
 
-// The list items first..last as the form shows them (" 1" .. "31").
+// The list items first..last as the form shows them (" 1" .. " 9", "10" .. "31"), written here
+// rather than by the form's own helper, so that a fault in that helper shows.
 inline std::vector<std::string> TwoColumnItems(int first, int last) {
     std::vector<std::string> items;
-    for (int n = first; n <= last; ++n) items.push_back(TwoColumnNumber(n));
+    for (int n = first; n <= last; ++n) items.push_back((n < 10 ? " " : "") + std::to_string(n));
     return items;
 }
 

@@ -85,12 +85,14 @@ TEST(FormCommands, ResetAndTodayButtonsRewriteTheFieldsAndLeaveTheListsAlone) {
         {&DateFormHandlers::OnFromToday, {"2009", "3", "7", "", "", ""}, EndYear, false},
         {&DateFormHandlers::OnUntilToday, {"", "", "", "2009", "3", "7"}, StartYear, false},
     };
+    const std::array<std::string, 6> filled = {"2008", "5", "20", "2008", "5", "25"};
     for (const auto& c : cases) {
         FakeDateForm form;
-        form.WriteFields({"2008", "5", "20", "2008", "5", "25"});
+        form.WriteFields(filled);
         form.OpenList(EndDay);  // opening a list empties its box, so the end day goes first
         form.OpenList(EndMonth);
         form.OpenList(StartDay);
+        form.WriteFields(filled);  // refills the emptied boxes: each command must empty them itself
         form.OnCalculate();
         const std::string resultBefore = form.ResultLine();
         form.ClickInto(EndDay);

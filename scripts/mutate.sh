@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Mutation check of the native unit tests: plants each fault of the list below, one at a time, in
+# a copy of the sources (the working files are never touched), rebuilds the tests of the file it
+# changed and runs them. A mutant the tests fail on is killed; one they pass SURVIVED: a fault the
+# tests would miss. Exits non-zero when a mutant survived, did not build, or no longer matches its
+# file. An argument runs only the mutants whose line contains it (`bash scripts/mutate.sh Entry`).
+# 2 to 5 minutes on two cores; not part of the test command.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+filter=${1:-}
+
+# One mutant a line: file, then the exact original text (found once in the file) ==> its
+# replacement (nothing: the text is removed). Lines starting with # are comments.
+mutants=$(
+    cat <<'EOF'
+# The calendar: ranges, month lengths, leap years, the day count and the order checks.
+calendar/Data_Day.cpp: return year >= kFirstYear && year <= kLastYear; ==> return year > kFirstYear && year <= kLastYear;
+calendar/Data_Day.cpp: return year >= kFirstYear && year <= kLastYear; ==> return year >= kFirstYear && year < kLastYear;
+calendar/Data_Day.cpp: return month >= 1 && month <= kMonthsPerYear; ==> return month >= 1 && month < kMonthsPerYear;
+calendar/Data_Day.cpp: kMonthLengths = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, ==> kMonthLengths = {0, 31, 28, 31, 30, 31, 31, 31, 31, 30,
+calendar/Data_Day.cpp: constexpr int kLongestMonth = 31; ==> constexpr int kLongestMonth = 30;
+calendar/Data_Day.cpp: (month == 2 && IsLeapYear(year) ? 1 : 0) ==> (IsLeapYear(year) ? 1 : 0)
+calendar/Data_Day.cpp: for (int month = first; month < last; ++month) ==> for (int month = first; month <= last; ++month)
+calendar/Data_Day.cpp: return year / 4 - year / 100 + year / 400; ==> return year / 4 - year / 100;
+calendar/Data_Day.cpp: startYear - 1) + endDay - startDay; ==> startYear - 1) + endDay - startDay + 1;
+calendar/Data_Day.cpp: endMonth) + endDay - startDay; ==> endMonth) + endDay - startDay - 1;
+calendar/Data_Day.cpp: 365 * (endYear - startYear - 1) ==> 365 * (endYear - startYear)
+calendar/Data_Day.cpp: && startMonth <= 2 && endMonth > 2) ++days; ==> && startMonth < 2 && endMonth > 2) ++days;
+calendar/Data_Day.cpp: if (IsLeapYear(endYear) && endMonth > 2) ++days; ==> if (IsLeapYear(endYear) && endMonth >= 2) ++days;
+calendar/Data_Day.cpp: LeapYearsThrough(endYear - 1) - ==> LeapYearsThrough(endYear) -
+calendar/Data_Day.cpp: return (year % 4 == 0 && year % 100 != 0) || ==> return (year % 4 == 0) ||
+calendar/Data_Day.cpp: || endDay > DaysInMonth(endYear, endMonth)) ==> || endDay > DaysInMonth(startYear, endMonth))
+calendar/Data_Day.cpp: if (startYear > endYear) return ==> if (startYear >= endYear) return
+calendar/Data_Day.cpp: if (startYear == endYear && startMonth > endMonth) { ==> if (startYear == endYear && startMonth >= endMonth) {
+calendar/Data_Day.cpp: Failure(kEndMonthBeforeStart, FieldId::EndMonth) ==> Failure(kEndMonthBeforeStart, FieldId::StartMonth)
+calendar/Data_Day.cpp: if (startDay > endDay) return ==> if (startDay >= endDay) return
+# The typing aids: the year rule, complete fields, typed days, the month and day lists.
+ui/EntryAssist.cpp: if (startYear > endYear) Clear(*this, EndYear); ==> if (startYear >= endYear) Clear(*this, EndYear);
+ui/EntryAssist.cpp: constexpr std::size_t kCompleteYear = 4; ==> constexpr std::size_t kCompleteYear = 3;
+ui/EntryAssist.cpp: if (value < 0) { ==> if (value < -1) {
+ui/EntryAssist.cpp: if (length >= kCompleteBox) form.FocusField(next); ==> if (length > kCompleteBox) form.FocusField(next);
+ui/EntryAssist.cpp: if (length >= kCompleteBox) FocusField(EndYear); ==> if (length >= kCompleteBox) FocusField(EndMonth);
+ui/EntryAssist.cpp: kTypedDayLengths = {0, 31, 29, ==> kTypedDayLengths = {0, 31, 28,
+ui/EntryAssist.cpp: kStartDayListLengths = {0,  31, 28, 31, 30, ==> kStartDayListLengths = {0,  31, 28, 31, 31,
+ui/EntryAssist.cpp: kEndDayListLengths = {31, ==> kEndDayListLengths = {30,
+ui/EntryAssist.cpp: return month >= 1 && month <= 12; ==> return month >= 1 && month < 12;
+ui/EntryAssist.cpp: day >= 1 && day <= kTypedDayLengths[month]; ==> day >= 1 && day < kTypedDayLengths[month];
+ui/EntryAssist.cpp: day >= 1 && day <= kTypedDayLengths[month]; ==> day >= 0 && day <= kTypedDayLengths[month];
+ui/EntryAssist.cpp: return month == 2 && IsLeapYear(year) ? 29 ==> return IsLeapYear(year) ? 29
+ui/EntryAssist.cpp: form.ClearList(field); ==>
+ui/EntryAssist.cpp: std::max(first, 1); n <= last; ==> std::max(first, 1); n < last;
+ui/EntryAssist.cpp: std::max(first, 1); ==> first;
+ui/EntryAssist.cpp: CheckTypedMonth(*this, StartMonth, StartDay); ==> CheckTypedMonth(*this, StartMonth, EndMonth);
+ui/EntryAssist.cpp: const int month = GetFieldInt(EndMonth); ==> const int month = GetFieldInt(StartMonth);
+ui/EntryAssist.cpp: startYear == endYear ? startMonth : 1 ==> startYear <= endYear ? startMonth : 1
+ui/EntryAssist.cpp: if (!IsMonth(startMonth)) return; ==>
+ui/EntryAssist.cpp: startYear == endYear && startMonth == endMonth; ==> startYear <= endYear && startMonth == endMonth;
+ui/EntryAssist.cpp: startYear == endYear && startMonth == endMonth; ==> startYear == endYear && startMonth <= endMonth;
+ui/EntryAssist.cpp: sameMonth ? startDay : 1 ==> sameMonth ? startDay + 1 : 1
+ui/EntryAssist.cpp: LastListDay(kEndDayListLengths, endMonth, endYear) ==> LastListDay(kEndDayListLengths, endMonth, startYear)
+# The commands, the initial lists and the clock.
+ui/FormCommands.cpp: {StartYear, StartMonth, StartDay, EndYear, EndMonth, EndDay} ==> {StartYear, StartMonth, EndYear, EndMonth, EndDay}
+ui/FormCommands.cpp: {StartYear, StartMonth, StartDay, EndYear, EndMonth, EndDay} ==> {StartYear, StartMonth, StartDay, EndYear, EndMonth}
+ui/FormCommands.cpp: SetLineText(IDC_RESULT, kInstructionLine); ==>
+ui/FormCommands.cpp: form.SetFieldText(emptied.day, ""); ==>
+ui/FormCommands.cpp: form.SetFieldText(emptied.month, ""); ==>
+ui/FormCommands.cpp: form.SetFieldInt(filled.day, today.day); ==> form.SetFieldInt(filled.day, today.month);
+ui/FormCommands.cpp: form.FocusField(emptied.year); ==> form.FocusField(filled.year);
+ui/FormCommands.cpp: for (int month = 1; month <= 12; ++month) ==> for (int month = 1; month < 12; ++month)
+ui/FormCommands.cpp: for (int day = 1; day <= 31; ++day) ==> for (int day = 1; day <= 30; ++day)
+ui/FormCommands.cpp: AddListItem(EndMonth, item); ==>
+ui/FormCommands.cpp: const int endMonth = GetFieldInt(EndMonth); ==> const int endMonth = GetFieldInt(StartMonth);
+ui/FormCommands.cpp: if (outcome.focus) FocusField(*outcome.focus); ==>
+ui/FormCommands.cpp: FocusField(StartYear); ==> FocusField(EndYear);
+ui/FormCommands.cpp: today.year, today.month, today.day); ==> today.year, today.day, today.month);
+# Reading a field's number and writing list items; the form's texts.
+ui/FieldNumber.cpp: "%2d" ==> "%d"
+ui/FieldNumber.cpp: "%2d" ==> "%02d"
+ui/FieldNumber.cpp: (text[i] == ' ' || text[i] == '\t') ==> (text[i] == '\t')
+ui/FieldNumber.cpp: text[i] <= '9' ==> text[i] < '9'
+ui/FieldNumber.cpp: if (magnitude > limit) return 0; ==> if (magnitude >= limit) return 0;
+ui/FieldNumber.cpp: negative ? -magnitude : magnitude ==> magnitude
+ui/FieldNumber.cpp: negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min()) ==> negative ? std::numeric_limits<int32_t>::max()
+ui/FormTexts.cpp: "%4d\xB3\xE2 %2d\xBF\xF9 ==> "%4d\xB3\xE2 %d\xBF\xF9
+ui/FormTexts.cpp: return "\xBD\xC3\xC0\xDB \xC0\xCF"; ==> return "\xBD\xC3\xC0\xDB \xBF\xF9";
+EOF
+)
+
+selected=$(grep -v '^#' <<<"$mutants" | grep -F -- "$filter" || true)
+
+work=$(mktemp -d -t tessaro-mutate.XXXXXX)
+cleanup() { rm -rf "$work"; }
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+fail() {
+    echo "mutate: $*" >&2
+    exit 1
+}
+
+[ -n "$selected" ] || fail "no mutant matches '$filter'"
+bash scripts/setup.sh
+start=$SECONDS
+
+# The tests that see a file's faults: the executable to rebuild and the cases to run.
+tests_of() {
+    case $1 in
+        calendar/*) echo "calendar_tests ^(DateSpan|LeapYear)" ;;
+        ui/*) echo "form_tests ^(EntryAssist|FormCommands|FieldN|UserSequence)" ;;
+        *) return 1 ;;
+    esac
+}
+
+# The copy: every tracked or new file of the working tree, as it is now.
+src=$work/src
+build=$src/build/native
+mkdir -p "$src"
+git ls-files -z --cached --others --exclude-standard | tar -c --null -T - | tar -x -C "$src" ||
+    fail "could not copy the sources to $src"
+(cd "$src" && cmake --preset native >"$work/log" 2>&1) ||
+    fail "configuring the copy failed: $(tail -1 "$work/log")"
+cmake --build "$build" -j2 --target calendar_tests form_tests >"$work/log" 2>&1 ||
+    fail "the unmutated tests do not build: $(grep -m1 -E 'error' "$work/log")"
+ctest --test-dir "$build" -j2 --no-tests=error >"$work/log" 2>&1 ||
+    fail "the unmutated tests fail: $(grep -m1 -E 'tests failed' "$work/log")"
+
+total=0 killed=0 survived=0 broken=0
+while IFS= read -r line; do
+    file=${line%%: *}
+    rest=${line#*: }
+    original=${rest%% ==>*}
+    replacement=${rest#* ==>}
+    replacement=${replacement# }
+    read -r target regex < <(tests_of "$file") || fail "no tests known for $file"
+    total=$((total + 1))
+    shown="$file: $original -> ${replacement:-(removed)}"
+
+    path=$src/$file
+    text=$(<"$path")$'\n'
+    after=${text#*"$original"}
+    if [[ $after == "$text" || $after == *"$original"* ]]; then
+        echo "STALE     $shown (the original is not in the file exactly once)"
+        broken=$((broken + 1))
+        continue
+    fi
+    cp "$path" "$work/saved"
+    printf '%s' "${text/"$original"/"$replacement"}" >"$path"
+
+    if ! cmake --build "$build" -j2 --target "$target" >"$work/log" 2>&1; then
+        echo "NO BUILD  $shown: $(grep -m1 'error' "$work/log")"
+        broken=$((broken + 1))
+    elif ctest --test-dir "$build" -R "$regex" -j2 --timeout 60 --no-tests=error \
+        >"$work/log" 2>&1; then
+        echo "SURVIVED  $shown"
+        survived=$((survived + 1))
+    else
+        echo "killed    $shown"
+        killed=$((killed + 1))
+    fi
+    cp "$work/saved" "$path"
+done <<<"$selected"
+
+echo "mutate: $total mutants, $killed killed, $survived survived," \
+    "$broken stale or not building, in $((SECONDS - start)) s with the first build"
+[ "$survived" -eq 0 ] && [ "$broken" -eq 0 ]
