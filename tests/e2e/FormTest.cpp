@@ -256,7 +256,7 @@ TEST(TheForm, TheExecutableCarriesItsKoreanVersionRecord) {
     EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000U);
     EXPECT_EQ(fixed->dwProductVersionMS, 0x00010001U);
     EXPECT_EQ(fixed->dwProductVersionLS, 0x00000000U);
-    EXPECT_NE(fixed->dwFileFlags & fixed->dwFileFlagsMask & VS_FF_DEBUG, 0U);
+    EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask & VS_FF_DEBUG, 0U);  // a release build
     EXPECT_EQ(LOWORD(fixed->dwFileOS), VOS__WINDOWS32);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
