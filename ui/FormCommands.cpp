@@ -64,6 +64,7 @@ void DateFormHandlers::OnCalculate() {
         CalcDateSpan(startYear, startMonth, startDay, endYear, endMonth, endDay);
     if (outcome.focus) FocusField(*outcome.focus);
     SetLineText(IDC_RESULT, outcome.text);
+    AnnounceResult();
 }
 
 // The lists keep whatever the typing aids last built into them.

@@ -1,5 +1,5 @@
 // The form's commands as a user works them: Calculate, Exit and its question, the About box,
-// the clock, the two today buttons and Reset.
+// the clock, the two today buttons, Reset and copying the count.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,6 +85,20 @@ TEST(Commands, AnEndYearBeforeTheStartYearIsReportedAndGetsTheFocus) {
     app.Press(VK_RETURN);
     EXPECT_EQ(app.Text(kResult), L"종료 년도가 시작 년도보다 이전입니다. 다시 입력해 주세요.");
     EXPECT_EQ(app.FocusedId(), kEndYear);
+}
+
+TEST(Commands, RightClickingTheCountAndChoosingCopyPutsItsDigitsOnTheClipboard) {
+    TessaroDriver app;
+    TypeDates(app, {L"2009", L"3", L"7", L"2009", L"12", L"25"});
+    app.Press(VK_RETURN);
+    ASSERT_EQ(app.Text(kResult), L"두 날짜 사이의 총 일수는 293일입니다.");
+    ClearClipboard();
+
+    app.RightClick(kResult);
+    HWND menu = app.WaitForMenu();
+    app.Press('C');
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(menu) == FALSE; })) << "the menu stays";
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"293"; })) << ClipboardText();
 }
 
 TEST(Commands, ExitAsksFirstThenNoKeepsEverythingAndYesEndsTheProgram) {

@@ -1,0 +1,44 @@
+#include "framework/Clipboard.h"
+
+#include <cstring>
+
+#include "framework/Text.h"
+
+namespace fw {
+
+namespace {
+
+// The text with its terminating zero in movable global memory, as the clipboard requires;
+// nullptr when there is no memory for it.
+HGLOBAL GlobalText(const std::wstring& text) {
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory) return nullptr;
+    void* data = GlobalLock(memory);
+    if (!data) {
+        GlobalFree(memory);
+        return nullptr;
+    }
+    std::memcpy(data, text.c_str(), bytes);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+}  // namespace
+
+bool PutTextOnClipboard(HWND owner, const std::string& cp949Text) {
+    HGLOBAL memory = GlobalText(ToUtf16(cp949Text));
+    if (!memory) return false;
+    if (!OpenClipboard(owner)) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    // Once taken, the memory belongs to the clipboard.
+    const bool taken = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!taken) GlobalFree(memory);
+    return taken;
+}
+
+}  // namespace fw
