@@ -87,18 +87,28 @@ TEST(Commands, AnEndYearBeforeTheStartYearIsReportedAndGetsTheFocus) {
     EXPECT_EQ(app.FocusedId(), kEndYear);
 }
 
-TEST(Commands, RightClickingTheCountAndChoosingCopyPutsItsDigitsOnTheClipboard) {
+// Chooses the copy item of the menu just opened and checks what reached the clipboard.
+void ExpectCopyPuts(TessaroDriver& app, const wchar_t* digits) {
+    HWND menu = app.WaitForMenu();
+    app.Press('C');
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(menu) == FALSE; })) << "the menu stays";
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == digits; })) << ClipboardText();
+}
+
+TEST(Commands, RightClickOnTheCountOrTheMenuKeyOnAButtonCopiesItsDigits) {
     TessaroDriver app;
     TypeDates(app, {L"2009", L"3", L"7", L"2009", L"12", L"25"});
     app.Press(VK_RETURN);
     ASSERT_EQ(app.Text(kResult), L"두 날짜 사이의 총 일수는 293일입니다.");
-    ClearClipboard();
 
+    ClearClipboard();
     app.RightClick(kResult);
-    HWND menu = app.WaitForMenu();
-    app.Press('C');
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(menu) == FALSE; })) << "the menu stays";
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"293"; })) << ClipboardText();
+    ExpectCopyPuts(app, L"293");
+
+    ClearClipboard();
+    app.Focus(kReset);
+    app.Press(VK_APPS);
+    ExpectCopyPuts(app, L"293");
 }
 
 TEST(Commands, ExitAsksFirstThenNoKeepsEverythingAndYesEndsTheProgram) {
