@@ -27,17 +27,13 @@ HGLOBAL GlobalText(const std::wstring& text) {
 }  // namespace
 
 bool PutTextOnClipboard(HWND owner, const std::string& cp949Text) {
-    HGLOBAL memory = GlobalText(ToUtf16(cp949Text));
-    if (!memory) return false;
-    if (!OpenClipboard(owner)) {
-        GlobalFree(memory);
-        return false;
-    }
+    if (!OpenClipboard(owner)) return false;
     EmptyClipboard();
+    HGLOBAL memory = GlobalText(ToUtf16(cp949Text));
     // Once taken, the memory belongs to the clipboard.
-    const bool taken = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    const bool taken = memory && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
     CloseClipboard();
-    if (!taken) GlobalFree(memory);
+    if (memory && !taken) GlobalFree(memory);
     return taken;
 }
 

@@ -8,7 +8,7 @@
 namespace fw {
 
 // Replaces the clipboard's contents with the text (CP949), as Unicode text. false when the
-// clipboard could not be opened or took nothing, e.g. while another program holds it open.
+// clipboard could not be opened (another program holds it open) or took nothing.
 bool PutTextOnClipboard(HWND owner, const std::string& cp949Text);
 
 }  // namespace fw

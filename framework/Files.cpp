@@ -40,7 +40,7 @@ bool IsExistingFile(const std::wstring& path) {
 // program on every start, for a command most starts never use. It is one of the system's known
 // libraries, which always load from the system folder. It stays loaded, since the viewer's start
 // can go on in threads of its own after the call returns.
-bool OpenWithViewer(const std::wstring& path) {
+bool OpenWithViewer(HWND owner, const std::wstring& path) {
     using ShellExecuteFunction = decltype(&ShellExecuteW);
     HMODULE shell = LoadLibraryW(L"shell32.dll");
     if (!shell) return false;
@@ -49,7 +49,7 @@ bool OpenWithViewer(const std::wstring& path) {
     if (!shellExecute) return false;
     // Values above 32 mean success.
     const auto result = reinterpret_cast<INT_PTR>(
-        shellExecute(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        shellExecute(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
 }
 

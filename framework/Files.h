@@ -16,7 +16,8 @@ std::wstring PathBesideProgram(std::wstring_view fileName);
 // Whether the path names an existing file (not a folder).
 bool IsExistingFile(const std::wstring& path);
 
-// Opens the file with the system's viewer for its type; false when nothing opened it.
-bool OpenWithViewer(const std::wstring& path);
+// Opens the file with the system's viewer for its type; false when nothing opened it. Any window
+// the system shows on the way (a choice of viewer, an error) is owned by the given one.
+bool OpenWithViewer(HWND owner, const std::wstring& path);
 
 }  // namespace fw

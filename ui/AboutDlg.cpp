@@ -15,5 +15,5 @@ bool CAboutDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
 }
 
 void CAboutDlg::OnHelp() {
-    OpenUserGuide();
+    OpenUserGuide(m_hWnd);
 }

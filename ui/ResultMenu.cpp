@@ -23,7 +23,7 @@ bool IsKeyboardRequest(LPARAM where) {
 
 bool IsButtonOf(HWND form, HWND window) {
     wchar_t className[8] = L"";
-    return window && GetParent(window) == form &&
+    return window != nullptr && GetParent(window) == form &&
            GetClassNameW(window, className, ARRAYSIZE(className)) != 0 &&
            lstrcmpiW(className, L"Button") == 0;
 }

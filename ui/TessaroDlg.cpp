@@ -121,7 +121,7 @@ void CTessaroDlg::OnContextMenu(HWND clicked, LPARAM where) {
 }
 
 void CTessaroDlg::OnHelp() {
-    OpenUserGuide();
+    OpenUserGuide(m_hWnd);
 }
 
 LocalDate CTessaroDlg::ReadToday() {

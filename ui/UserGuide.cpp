@@ -14,6 +14,8 @@ std::optional<std::wstring> UserGuidePath() {
     return path;
 }
 
-void OpenUserGuide() {
-    if (const std::optional<std::wstring> path = UserGuidePath()) fw::OpenWithViewer(*path);
+void OpenUserGuide(HWND owner) {
+    if (const std::optional<std::wstring> path = UserGuidePath()) {
+        fw::OpenWithViewer(owner, *path);
+    }
 }

@@ -6,7 +6,7 @@
 
 TEST(CountToCopy, OnlyADayCountSentenceGivesItsDigits) {
     const struct {
-        const char8_t* line;
+        const char8_t* line = nullptr;
         std::optional<std::string> copied;
     } cases[] = {
         {u8"두 날짜 사이의 총 일수는 293일입니다.", "293"},
