@@ -29,11 +29,14 @@ HGLOBAL GlobalText(const std::wstring& text) {
 bool PutTextOnClipboard(HWND owner, const std::string& cp949Text) {
     if (!OpenClipboard(owner)) return false;
     EmptyClipboard();
-    HGLOBAL memory = GlobalText(ToUtf16(cp949Text));
-    // Once taken, the memory belongs to the clipboard.
-    const bool taken = memory && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    bool taken = false;
+    if (HGLOBAL memory = GlobalText(ToUtf16(cp949Text))) {
+        // Once taken, the memory belongs to the clipboard; refused, it is still ours.
+        taken = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        // cppcheck-suppress doubleFree ; cppcheck has SetClipboardData free it even on failure
+        if (!taken) GlobalFree(memory);
+    }
     CloseClipboard();
-    if (memory && !taken) GlobalFree(memory);
     return taken;
 }
 
