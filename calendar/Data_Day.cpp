@@ -42,10 +42,6 @@ constexpr char kEndDayBeforeStart[] =
 constexpr char kSameDates[] =
     "\xBD\xC3\xC0\xDB \xC0\xCF\xB0\xFA \xC1\xBE\xB7\xE1\xC0\xCF\xC0\xCC \xB0\xB0\xBD\xC0\xB4\xCF"
     "\xB4\xD9. \xB4\xD9\xBD\xC3 \xC0\xD4\xB7\xC2\xC7\xD8 \xC1\xD6\xBC\xBC\xBF\xE4.";
-// "두 날짜 사이의 총 일수는 %d일입니다."
-constexpr char kResultFormat[] =
-    "\xB5\xCE \xB3\xAF\xC2\xA5 \xBB\xE7\xC0\xCC\xC0\xC7 \xC3\xD1 \xC0\xCF\xBC\xF6\xB4\xC2 "
-    "%d\xC0\xCF\xC0\xD4\xB4\xCF\xB4\xD9.";
 
 bool IsValidYear(int year) {
     return year >= kFirstYear && year <= kLastYear;
@@ -95,6 +91,11 @@ CalcOutcome Failure(const char* text, std::optional<FieldId> focus = std::nullop
 }
 
 }  // namespace
+
+// "두 날짜 사이의 총 일수는 %d일입니다."
+const char kResultFormat[] =
+    "\xB5\xCE \xB3\xAF\xC2\xA5 \xBB\xE7\xC0\xCC\xC0\xC7 \xC3\xD1 \xC0\xCF\xBC\xF6\xB4\xC2 "
+    "%d\xC0\xCF\xC0\xD4\xB4\xCF\xB4\xD9.";
 
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

@@ -18,6 +18,9 @@ struct CalcOutcome {
     std::optional<FieldId> focus;
 };
 
+// The sentence of a day count (CP949): a printf format whose one %d is the count.
+extern const char kResultFormat[];
+
 CalcOutcome CalcDateSpan(int startYear, int startMonth, int startDay, int endYear, int endMonth,
                          int endDay);
 bool IsLeapYear(int year);

@@ -12,6 +12,26 @@ namespace fw {
 
 namespace {
 
+// UI Automation's LiveSetting property, which the annotation service hands on to UI Automation
+// clients, and its value Assertive.
+constexpr MSAAPROPID kLiveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kAssertive = 2;
+
+// Runs annotate(service) with the system's annotation service, if there is one. The service
+// keeps each annotation with its window and drops it by itself when the window is destroyed, so
+// nothing needs clearing, and the service object can go at once.
+template <class Annotate>
+void WithAnnotationService(Annotate annotate) {
+    IAccPropServices* service = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&service)))) {
+        return;
+    }
+    annotate(*service);
+    service->Release();
+}
+
 void Annotate(IAccPropServices& service, HWND window, const std::wstring& name) {
     service.SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
                            name.c_str());
@@ -19,22 +39,33 @@ void Annotate(IAccPropServices& service, HWND window, const std::wstring& name) 
 
 }  // namespace
 
-// The annotation service keeps the name with the window and drops it by itself when the window
-// is destroyed, so nothing needs clearing, and the service object can go at once.
 void SetAccessibleName(HWND control, const std::string& cp949Name) {
-    IAccPropServices* service = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&service)))) {
-        return;
-    }
-    const std::wstring name = ToUtf16(cp949Name);
-    Annotate(*service, control, name);
-    COMBOBOXINFO combo{};
-    combo.cbSize = sizeof combo;
-    if (GetComboBoxInfo(control, &combo) && combo.hwndItem && combo.hwndItem != control) {
-        Annotate(*service, combo.hwndItem, name);
-    }
-    service->Release();
+    WithAnnotationService([&](IAccPropServices& service) {
+        const std::wstring name = ToUtf16(cp949Name);
+        Annotate(service, control, name);
+        COMBOBOXINFO combo{};
+        combo.cbSize = sizeof combo;
+        if (GetComboBoxInfo(control, &combo) && combo.hwndItem && combo.hwndItem != control) {
+            Annotate(service, combo.hwndItem, name);
+        }
+    });
+}
+
+void MarkAssertiveLiveRegion(HWND control) {
+    WithAnnotationService([&](IAccPropServices& service) {
+        VARIANT setting{};
+        // vt says which member of the union is in use.
+        // NOLINTBEGIN(cppcoreguidelines-pro-type-union-access)
+        setting.vt = VT_I4;
+        setting.lVal = kAssertive;
+        // NOLINTEND(cppcoreguidelines-pro-type-union-access)
+        service.SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                            kLiveSettingProperty, setting);
+    });
+}
+
+void AnnounceLiveRegionChange(HWND control) {
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace fw

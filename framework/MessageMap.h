@@ -4,6 +4,7 @@
 //   void()                 nothing
 //   void(UINT, LPARAM)     wParam, lParam      (WM_SYSCOMMAND)
 //   void(UINT_PTR)         wParam              (WM_TIMER)
+//   void(HWND, LPARAM)     wParam, lParam      (WM_CONTEXTMENU: the window, the point)
 //   HICON()                returned to the system (WM_QUERYDRAGICON)
 #pragma once
 
@@ -16,7 +17,7 @@ namespace fw {
 template <class T>
 struct Message {
     using Handler = std::variant<void (T::*)(), void (T::*)(UINT, LPARAM), void (T::*)(UINT_PTR),
-                                 HICON (T::*)()>;
+                                 HICON (T::*)(), void (T::*)(HWND, LPARAM)>;
 
     UINT message;
     UINT code;  // WM_COMMAND only: the notification code
@@ -50,6 +51,10 @@ struct MessageCall {
         return TRUE;
     }
     INT_PTR operator()(HICON (T::*fn)()) const { return reinterpret_cast<INT_PTR>((self.*fn)()); }
+    INT_PTR operator()(void (T::*fn)(HWND, LPARAM)) const {
+        (self.*fn)(reinterpret_cast<HWND>(wParam), lParam);
+        return TRUE;
+    }
 };
 
 }  // namespace fw

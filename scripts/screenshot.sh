@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Photographs Tessaro on a virtual display (Xvfb, 1024x768) into artifacts/: the form with a
-# day count (form-result.png), the end-day list open (list-open.png), the About box
-# (about-box.png) and the exit question (exit-question.png). A driver program fills in a date
-# pair and works the form; each picture is cropped to the windows it shows.
+# day count (form-result.png), the result line's copy menu open (copy-menu.png), the end-day
+# list open (list-open.png), the About box (about-box.png) and the exit question
+# (exit-question.png). A driver program fills in a date pair and works the form; each picture
+# is cropped to the windows it shows.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -34,4 +35,4 @@ while read -r word name x y width height <&"${TOUR[0]}"; do
 done
 status=0
 wait "$tour_pid" || status=$?
-[ "$status" -eq 0 ] && [ "$shots" -eq 4 ] || { echo "screenshot: the tour failed" >&2; exit 1; }
+[ "$status" -eq 0 ] && [ "$shots" -eq 5 ] || { echo "screenshot: the tour failed" >&2; exit 1; }

@@ -1,5 +1,5 @@
 // The About box, opened from the date form's system menu. Its OK button, Enter, Esc and the
-// close box close it; nothing is read from it.
+// close box close it; nothing is read from it. F1 opens the user guide, as on the form.
 #pragma once
 
 #include "framework/Dialog.h"
@@ -10,4 +10,12 @@ public:
     enum { IDD = IDD_ABOUTBOX };
 
     CAboutDlg();
+
+protected:
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    static const fw::Message<CAboutDlg> kMessages[];
+
+    void OnHelp();  // cppcheck-suppress unusedPrivateFunction ; called through kMessages
 };

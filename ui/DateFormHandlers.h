@@ -37,4 +37,6 @@ protected:
 
     // Today's local date, read afresh on each call.
     virtual LocalDate ReadToday() = 0;
+    // Tells screen readers that the result line has a new text to read out.
+    virtual void AnnounceResult() = 0;
 };

@@ -53,6 +53,9 @@ void DateFormHandlers::OnClockTick() {
     SetLineText(IDC_TODAY, line);
 }
 
+// Each result is read out, whether a count or an error. Reset's instruction line is not: Reset
+// moves the focus, which screen readers announce, and reading the instructions assertively
+// would cut that short.
 void DateFormHandlers::OnCalculate() {
     const int startYear = GetFieldInt(StartYear);
     const int startMonth = GetFieldInt(StartMonth);
@@ -64,6 +67,7 @@ void DateFormHandlers::OnCalculate() {
         CalcDateSpan(startYear, startMonth, startDay, endYear, endMonth, endDay);
     if (outcome.focus) FocusField(*outcome.focus);
     SetLineText(IDC_RESULT, outcome.text);
+    AnnounceResult();
 }
 
 // The lists keep whatever the typing aids last built into them.

@@ -17,6 +17,9 @@ const char kExitCaption[] = "\xC7\xC1\xB7\xCE\xB1\xD7\xB7\xA5 \xC1\xBE\xB7\xE1";
 // "%4d년 %2d월 %2d일": year, month and day of the today line, blank-padded.
 const char kTodayLineFormat[] = "%4d\xB3\xE2 %2d\xBF\xF9 %2d\xC0\xCF";
 
+// "결과 복사(&C)"
+const char kCopyResultItem[] = "\xB0\xE1\xB0\xFA \xBA\xB9\xBB\xE7(&C)";
+
 const char* AccessibleName(FieldId field) {
     switch (field) {
         case FieldId::StartYear:

@@ -6,6 +6,8 @@
 #include "ui/AboutDlg.h"
 #include "ui/FormTexts.h"
 #include "ui/IconPosition.h"
+#include "ui/ResultMenu.h"
+#include "ui/UserGuide.h"
 
 namespace {
 constexpr UINT_PTR kClockTimer = 1;
@@ -33,6 +35,8 @@ const fw::Message<CTessaroDlg> CTessaroDlg::kMessages[] = {
     {WM_TIMER,         0,              0,               &CTessaroDlg::OnTimer},
     {WM_COMMAND,       BN_CLICKED,     IDC_FROM_TODAY,  &CTessaroDlg::OnFromToday},
     {WM_COMMAND,       BN_CLICKED,     IDC_UNTIL_TODAY, &CTessaroDlg::OnUntilToday},
+    {WM_CONTEXTMENU,   0,              0,               &CTessaroDlg::OnContextMenu},
+    {WM_HELP,          0,              0,               &CTessaroDlg::OnHelp},
 };
 // clang-format on
 
@@ -72,6 +76,7 @@ bool CTessaroDlg::OnInitDialog() {
     for (FieldId field : kDateFields) {
         fw::SetAccessibleName(Field(field).m_hWnd, AccessibleName(field));
     }
+    fw::MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_RESULT));
     return true;
 }
 
@@ -111,9 +116,21 @@ void CTessaroDlg::OnTimer(UINT_PTR id) {
     Default();
 }
 
+void CTessaroDlg::OnContextMenu(HWND clicked, LPARAM where) {
+    if (!ShowResultMenu(m_hWnd, clicked, where)) Default();
+}
+
+void CTessaroDlg::OnHelp() {
+    OpenUserGuide(m_hWnd);
+}
+
 LocalDate CTessaroDlg::ReadToday() {
     GetLocalTime(&m_localTime);
     return {m_localTime.wYear, m_localTime.wMonth, m_localTime.wDay};
+}
+
+void CTessaroDlg::AnnounceResult() {
+    fw::AnnounceLiveRegionChange(GetDlgItem(m_hWnd, IDC_RESULT));
 }
 
 fw::Window& CTessaroDlg::Field(FieldId field) {

@@ -33,11 +33,14 @@ protected:
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     LocalDate ReadToday() override;
+    void AnnounceResult() override;
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
     HICON OnQueryDragIcon();
     void OnTimer(UINT_PTR id);
+    void OnContextMenu(HWND clicked, LPARAM where);
+    void OnHelp();
 
 private:
     static const fw::Message<CTessaroDlg> kMessages[];

@@ -1,5 +1,5 @@
 // The form's commands as a user works them: Calculate, Exit and its question, the About box,
-// the clock, the two today buttons and Reset.
+// the clock, the two today buttons, Reset and copying the count.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,6 +85,30 @@ TEST(Commands, AnEndYearBeforeTheStartYearIsReportedAndGetsTheFocus) {
     app.Press(VK_RETURN);
     EXPECT_EQ(app.Text(kResult), L"종료 년도가 시작 년도보다 이전입니다. 다시 입력해 주세요.");
     EXPECT_EQ(app.FocusedId(), kEndYear);
+}
+
+// Chooses the copy item of the menu just opened and checks what reached the clipboard.
+void ExpectCopyPuts(TessaroDriver& app, const wchar_t* digits) {
+    HWND menu = app.WaitForMenu();
+    app.Press('C');
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(menu) == FALSE; })) << "the menu stays";
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == digits; })) << ClipboardText();
+}
+
+TEST(Commands, RightClickOnTheCountOrTheMenuKeyOnAButtonCopiesItsDigits) {
+    TessaroDriver app;
+    TypeDates(app, {L"2009", L"3", L"7", L"2009", L"12", L"25"});
+    app.Press(VK_RETURN);
+    ASSERT_EQ(app.Text(kResult), L"두 날짜 사이의 총 일수는 293일입니다.");
+
+    ClearClipboard();
+    app.RightClick(kResult);
+    ExpectCopyPuts(app, L"293");
+
+    ClearClipboard();
+    app.Focus(kReset);
+    app.Press(VK_APPS);
+    ExpectCopyPuts(app, L"293");
 }
 
 TEST(Commands, ExitAsksFirstThenNoKeepsEverythingAndYesEndsTheProgram) {

@@ -63,6 +63,10 @@ void Tour() {
     WaitUntil([&] { return app.Text(kToday).find(L'*') == std::wstring::npos; });
     Shot("form-result", Bounds(app.Form()));
 
+    app.RightClick(kResult);
+    Shot("copy-menu", Union(Bounds(app.Form()), Bounds(app.WaitForMenu())));
+    app.Press(VK_ESCAPE);
+
     HWND endDay = app.Control(kEndDay);
     app.Focus(kEndDay);
     app.Press(VK_F4);

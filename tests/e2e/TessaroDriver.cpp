@@ -68,6 +68,20 @@ BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
     return TRUE;
 }
 
+BOOL CALLBACK FindMenu(HWND window, LPARAM context) {
+    if (IsWindowVisible(window) != FALSE && ClassName(window) == L"#32768") {
+        *reinterpret_cast<HWND*>(context) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Opens the clipboard, which another program may hold open for a moment.
+void OpenClipboardWaiting() {
+    const bool opened = WaitUntil([] { return OpenClipboard(nullptr) != FALSE; });
+    if (!opened) Fail("the clipboard stays busy");
+}
+
 struct FormSearch {
     DWORD processId;
     HWND form;
@@ -149,6 +163,25 @@ std::vector<HWND> Children(HWND parent) {
         children.push_back(child);
     }
     return children;
+}
+
+std::wstring ClipboardText() {
+    OpenClipboardWaiting();
+    std::wstring text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void ClearClipboard() {
+    OpenClipboardWaiting();
+    EmptyClipboard();
+    CloseClipboard();
 }
 
 PROCESS_INFORMATION StartProgram(const std::wstring& path, const std::wstring& arguments) {
@@ -298,6 +331,33 @@ void TessaroDriver::Click(int id) {
     // Posted: a click that opens a modal box returns only when the box closes.
     PostMessageW(Control(id), BM_CLICK, 0, 0);
     Settle();
+}
+
+void TessaroDriver::RightClick(int id) {
+    RECT bounds{};
+    GetWindowRect(Control(id), &bounds);
+    if (!SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2)) {
+        Fail("cannot move the mouse");
+    }
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    // The type just set makes mi the union's member in use.
+    // NOLINTBEGIN(cppcoreguidelines-pro-type-union-access)
+    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    // NOLINTEND(cppcoreguidelines-pro-type-union-access)
+    if (SendInput(2, clicks, sizeof(INPUT)) != 2) Fail("SendInput refused the click");
+    Settle();
+}
+
+HWND TessaroDriver::WaitForMenu() const {
+    HWND menu = nullptr;
+    const bool opened = WaitUntil([&] {
+        EnumThreadWindows(thread_, FindMenu, reinterpret_cast<LPARAM>(&menu));
+        return menu != nullptr;
+    });
+    if (!opened) Fail("no menu opened");
+    return menu;
 }
 
 std::vector<std::wstring> TessaroDriver::OpenList(int id) {

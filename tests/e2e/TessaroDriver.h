@@ -51,6 +51,10 @@ public:
     void PressAlt(WORD virtualKey);
     // A click on a button of the form; does not wait for what the click opens.
     void Click(int id);
+    // A right-click with the mouse in the middle of the control; does not wait for a menu.
+    void RightClick(int id);
+    // The pop-up menu the program shows, once it is open.
+    HWND WaitForMenu() const;
     // Focuses the box, opens its list with F4, reads the items, closes it again.
     std::vector<std::wstring> OpenList(int id);
     void SystemCommand(WPARAM command);
@@ -82,3 +86,8 @@ std::wstring ClassName(HWND window);
 std::vector<std::wstring> ListItems(HWND comboBox);
 // Direct children in creation order.
 std::vector<HWND> Children(HWND parent);
+
+// The clipboard's Unicode text ("" when it holds none), and emptying it. Every program of the
+// Wine prefix shares the one clipboard.
+std::wstring ClipboardText();
+void ClearClipboard();

@@ -58,9 +58,11 @@ public:
     const std::string& TodayLine() const { return todayLine_; }
 
     LocalDate today{2009, 3, 7};
+    int resultAnnouncements = 0;  // times a screen reader was told to read the result line
 
 protected:
     LocalDate ReadToday() override { return today; }
+    void AnnounceResult() override { ++resultAnnouncements; }
 
 private:
     struct Control {

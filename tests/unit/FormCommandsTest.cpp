@@ -30,6 +30,7 @@ TEST(FormCommands, ClockShowsTodayPaddedWithBlanks) {
         form.today = c.today;
         form.OnClockTick();
         EXPECT_EQ(form.TodayLine(), Cp949(c.line));
+        EXPECT_EQ(form.resultAnnouncements, 0);
     }
 }
 
@@ -67,6 +68,7 @@ TEST(FormCommands, CalculateShowsTheCountOrTheFirstErrorAndFocusesTheFieldToCorr
         form.OnCalculate();
         EXPECT_EQ(form.ResultLine(), Cp949(c.line)) << c.fields[0] << "-" << c.fields[1];
         EXPECT_EQ(form.Focus(), c.focus.value_or(StartMonth)) << c.fields[0] << "-" << c.fields[1];
+        EXPECT_EQ(form.resultAnnouncements, 1);
     }
 }
 
@@ -104,6 +106,7 @@ TEST(FormCommands, ResetAndTodayButtonsRewriteTheFieldsAndLeaveTheListsAlone) {
         }
         EXPECT_EQ(form.Focus(), c.focus);
         EXPECT_EQ(form.ResultLine(), c.showsInstruction ? instruction : resultBefore);
+        EXPECT_EQ(form.resultAnnouncements, 1) << "only Calculate's result is read out";
         EXPECT_EQ(form.List(StartMonth), TwoColumnItems(1, 12));
         EXPECT_EQ(form.List(EndMonth), TwoColumnItems(5, 12));
         EXPECT_EQ(form.List(StartDay), TwoColumnItems(1, 31));

@@ -1,0 +1,72 @@
+// The result line on the real form: its count goes to the clipboard as Unicode text, and each
+// Calculate tells screen readers to read it out.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../unit/Cp949.h"
+#include "OpenForm.h"
+#include "framework/Clipboard.h"
+
+namespace {
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return L"(clipboard busy)";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST(ResultLine, CopiedTextReadsBackFromTheClipboardAsUnicode) {
+    WithOpenForm([](TestForm& form) {
+        ASSERT_TRUE(fw::PutTextOnClipboard(form.m_hWnd, "293"));
+        EXPECT_EQ(ClipboardText(), L"293");
+        ASSERT_TRUE(fw::PutTextOnClipboard(form.m_hWnd, Cp949(u8"일수 1")));
+        EXPECT_EQ(ClipboardText(), L"일수 1");
+    });
+}
+
+// Windows that raised a live-region change, as the hook saw them.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+std::vector<HWND> g_liveRegionChanges;
+
+void CALLBACK OnLiveRegionChange(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG object,
+                                 LONG child, DWORD /*thread*/, DWORD /*time*/) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) g_liveRegionChanges.push_back(window);
+}
+
+// Out-of-context events reach the hook while the thread takes its messages.
+void TakeMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+TEST(ResultLine, EachCalculateRaisesOneLiveRegionChangeAndTheClockNone) {
+    WithOpenForm([](TestForm& form) {
+        g_liveRegionChanges.clear();
+        HWINEVENTHOOK hook = SetWinEventHook(
+            EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+            OnLiveRegionChange, GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+        ASSERT_NE(hook, nullptr);
+        form.OnCalculate();  // an error message
+        form.OnClockTick();
+        form.OnClockTick();
+        form.SetFieldText(FieldId::StartYear, "2009");
+        form.SetFieldText(FieldId::EndYear, "2010");
+        form.OnCalculate();  // a count
+        TakeMessages();
+        UnhookWinEvent(hook);
+
+        HWND line = GetDlgItem(form.m_hWnd, IDC_RESULT);
+        EXPECT_EQ(g_liveRegionChanges, (std::vector<HWND>{line, line}));
+    });
+}
+
+}  // namespace
