@@ -1,5 +1,7 @@
 #include "TessaroDriver.h"
 
+#include "ClipboardText.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
@@ -167,13 +169,7 @@ std::vector<HWND> Children(HWND parent) {
 
 std::wstring ClipboardText() {
     OpenClipboardWaiting();
-    std::wstring text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
+    std::wstring text = UnicodeTextOfOpenClipboard();
     CloseClipboard();
     return text;
 }

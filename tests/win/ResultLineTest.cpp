@@ -7,19 +7,14 @@
 
 #include "../unit/Cp949.h"
 #include "OpenForm.h"
+#include "../e2e/ClipboardText.h"
 #include "framework/Clipboard.h"
 
 namespace {
 
 std::wstring ClipboardText() {
-    std::wstring text;
     if (!OpenClipboard(nullptr)) return L"(clipboard busy)";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
+    std::wstring text = UnicodeTextOfOpenClipboard();
     CloseClipboard();
     return text;
 }
