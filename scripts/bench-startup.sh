@@ -4,7 +4,8 @@
 # and prints the median time from process start to visible window, the median peak memory,
 # and Tessaro's ratios to the empty dialog; also the executables' sizes.
 # Builds Tessaro in TESSARO_BUILD_DIR (default build/mingw), the rest in build/startup-bench.
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 

@@ -6,7 +6,8 @@
 # targets and the start-up benchmark as their own builds do. Only configures build/lint/* for
 # their compile databases; compiles nothing. Exits non-zero when any tool reports anything.
 # LINT_JOBS sets how many clang-tidy runs go in parallel (default 2).
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
