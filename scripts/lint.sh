@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Static checks of every tracked C++ source and header: formatting (clang-format, the repo's
-# .clang-format), clang-tidy (the checks in .clang-tidy) and cppcheck. Each source is checked as
-# one of the builds compiles it: platform-free code as the native build does, the Windows code
-# as the MinGW build does (clang aimed at the MinGW target, with MinGW's C++ library), the fuzz
-# targets as their own build does. Only configures build/lint/* for their compile databases;
-# compiles nothing. Exits non-zero when any tool reports anything.
+# .clang-format), clang-tidy (the checks in .clang-tidy) and cppcheck; and of every shell script,
+# shellcheck (.shellcheckrc). Each source is checked as one of the builds compiles it:
+# platform-free code as the native build does, the Windows code as the MinGW build does (clang
+# aimed at the MinGW target, with MinGW's C++ library), the fuzz targets as their own build
+# does. Only configures build/lint/* for their compile databases; compiles nothing. Exits
+# non-zero when any tool reports anything.
 # LINT_JOBS sets how many clang-tidy runs go in parallel (default 2).
 # shellcheck source=harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -21,6 +22,10 @@ start=$SECONDS
 echo "== clang-format"
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
 if ! clang-format --dry-run --Werror "${files[@]}"; then failed+=(clang-format); fi
+
+echo "== shellcheck"
+mapfile -t scripts < <(git ls-files '*.sh' scripts/wine-run)
+if ! shellcheck "${scripts[@]}"; then failed+=(shellcheck); fi
 
 echo "== compile databases"
 cmake --preset native -B "$out/native" >/dev/null

@@ -10,6 +10,7 @@ packages=(
   wine wine64 fonts-wine libxrender1 libxcursor1 libxrandr2 libxi6
   xvfb xauth x11-utils fonts-nanum locales imagemagick xdotool
   clang libclang-rt-14-dev clang-format clang-tidy cppcheck
+  shellcheck
 )
 
 missing=()
