@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Static checks of every tracked C++ source and header: formatting (clang-format, the repo's
-# .clang-format), clang-tidy (the checks in .clang-tidy) and cppcheck; and of every shell script,
-# shellcheck (.shellcheckrc). Each source is checked as one of the builds compiles it:
+# .clang-format), clang-tidy (the checks in .clang-tidy) and cppcheck; every shell script with
+# ShellCheck (.shellcheckrc). Each source is checked as one of the builds compiles it:
 # platform-free code as the native build does, the Windows code as the MinGW build does (clang
 # aimed at the MinGW target, with MinGW's C++ library), the fuzz targets as their own build
 # does. Only configures build/lint/* for their compile databases; compiles nothing. Exits

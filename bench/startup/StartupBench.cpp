@@ -160,8 +160,8 @@ int wmain(int argc, wchar_t** argv) {
                 launches[which].push_back(Measure(paths[which]));
             }
         }
-        std::vector<Summary> summaries;
-        for (const auto& each : launches) summaries.push_back(Summarise(each));
+        std::vector<Summary> summaries(count);
+        std::transform(launches.begin(), launches.end(), summaries.begin(), Summarise);
         std::wprintf(L"%d launches each; medians (start-up range)\n", rounds);
         std::wprintf(L"%-18ls %9ls  %18ls  %14ls  %14ls\n", L"", L"start ms", L"", L"peak WS KiB",
                      L"peak pagefile");
