@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the calendar benchmark optimised (Release) and runs it: five repetitions, reporting
 # mean, median and spread only. Extra arguments go to the benchmark (e.g. --benchmark_filter=).
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 

@@ -3,7 +3,8 @@
 # seconds (default 60) on a copy of its seed corpus, so the committed corpus never grows.
 # Prints each target's executions; exits non-zero when a target finds a fault (its input is kept
 # in build/fuzz/run/<target>/artifacts/).
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Static checks of every tracked C++ source and header: formatting (clang-format, the repo's
-# .clang-format), clang-tidy (the checks in .clang-tidy) and cppcheck. Each source is checked as
-# one of the builds compiles it: platform-free code as the native build does, the Windows code
-# as the MinGW build does (clang aimed at the MinGW target, with MinGW's C++ library), the fuzz
-# targets and the start-up benchmark as their own builds do. Only configures build/lint/* for
-# their compile databases; compiles nothing. Exits non-zero when any tool reports anything.
+# .clang-format), clang-tidy (the checks in .clang-tidy) and cppcheck; every shell script with
+# ShellCheck (.shellcheckrc). Each source is checked as one of the builds compiles it:
+# platform-free code as the native build does, the Windows code as the MinGW build does (clang
+# aimed at the MinGW target, with MinGW's C++ library), the fuzz targets as their own build
+# does. Only configures build/lint/* for their compile databases; compiles nothing. Exits
+# non-zero when any tool reports anything.
 # LINT_JOBS sets how many clang-tidy runs go in parallel (default 2).
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
@@ -21,13 +23,14 @@ echo "== clang-format"
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
 if ! clang-format --dry-run --Werror "${files[@]}"; then failed+=(clang-format); fi
 
+echo "== shellcheck"
+mapfile -t scripts < <(git ls-files '*.sh' scripts/wine-run)
+if ! shellcheck "${scripts[@]}"; then failed+=(shellcheck); fi
+
 echo "== compile databases"
 cmake --preset native -B "$out/native" >/dev/null
 cmake --preset mingw -B "$out/mingw" >/dev/null
 cmake --preset fuzz -B "$out/fuzz" >/dev/null
-cmake -S bench/startup -B "$out/startup" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
-    >/dev/null
 
 # Which build checks which source: each tracked source once, except those with a Windows branch
 # (#ifdef _WIN32), which are checked natively and for Windows. Writes the work list (build,
@@ -45,14 +48,13 @@ def entries(build):
             name = os.path.relpath(e["file"], root) if e["file"].startswith(root) else None
             if name in tracked: found.setdefault(name, e)
         return found
-native, mingw, fuzz, startup = (entries(b) for b in ("native", "mingw", "fuzz", "startup"))
+native, mingw, fuzz = (entries(b) for b in ("native", "mingw", "fuzz"))
 def windows_branch(name):
     with open(name, encoding="utf-8") as f: return "_WIN32" in f.read()
 chosen = {
     "native": native,
     "mingw": {n: e for n, e in mingw.items() if n not in native or windows_branch(n)},
     "fuzz": {n: e for n, e in fuzz.items() if n not in native},
-    "startup": startup,
 }
 with open(f"{out}/work", "w") as work:
     for build, sources in chosen.items():
@@ -74,7 +76,7 @@ header_filter="^$root/(app|bench|calendar|framework|res|tests|ui)/"
 export out mingw_args header_filter
 tidy_one() {
     local build=$1 source=$2 args=""
-    case $build in mingw | startup) args=$mingw_args ;; esac
+    case $build in mingw) args=$mingw_args ;; esac
     # shellcheck disable=SC2086 # one word per extra argument
     clang-tidy --quiet -p "$out/$build" --header-filter="$header_filter" $args "$source" \
         >"$out/tidy/${source//\//_}.$build" 2>&1 ||
@@ -92,9 +94,9 @@ awk '
 ' "$out"/tidy/* || failed+=(clang-tidy)
 
 echo "== cppcheck"
-for build in native mingw fuzz startup; do
+for build in native mingw fuzz; do
     libraries=(--library=googletest)
-    case $build in mingw | startup) libraries+=(--library=windows) ;; esac
+    case $build in mingw) libraries+=(--library=windows) ;; esac
     cppcheck --project="$out/$build.json" --std=c++20 "${libraries[@]}" --quiet \
         --enable=warning,style,performance,portability --inline-suppr --error-exitcode=1 \
         --template='{file}:{line}:{column}: {severity}: {message} [{id}]' ||

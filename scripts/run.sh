@@ -5,7 +5,8 @@
 # Without an X display ($DISPLAY empty) the form opens on a virtual one (Xvfb): the script names
 # it, saves a screenshot of it to artifacts/run-latest.png every 2 seconds, and prints the
 # command for a screenshot by hand. Ctrl+C ends the program there.
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build=${TESSARO_BUILD_DIR:-build/mingw}  # the mingw preset's folder unless told otherwise
@@ -27,8 +28,7 @@ if [ -n "${TESSARO_IN_XVFB:-}" ]; then
         import -window root png:artifacts/.run-latest.png 2>/dev/null &&
             mv artifacts/.run-latest.png artifacts/run-latest.png
     done) &
-    shooter=$!
-    trap 'kill "$shooter" 2>/dev/null || true' EXIT
+    harness_at_exit "kill $! 2>/dev/null; rm -f artifacts/.run-latest.png"
 fi
 
 wine "$build/Tessaro.exe"

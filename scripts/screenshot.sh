@@ -4,7 +4,8 @@
 # list open (list-open.png), the About box (about-box.png) and the exit question
 # (exit-question.png). A driver program fills in a date pair and works the form; each picture
 # is cropped to the windows it shows.
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build=${TESSARO_BUILD_DIR:-build/mingw}  # the mingw preset's folder unless told otherwise
@@ -18,9 +19,11 @@ if [ "${1:-}" != --inside ]; then
 fi
 
 mkdir -p artifacts
-export TESSARO_EXE=$(realpath "$build/Tessaro.exe")
+TESSARO_EXE=$(realpath "$build/Tessaro.exe")
+export TESSARO_EXE
 # The driver says "shot <name> <x> <y> <width> <height>" and waits for a line before going on.
 coproc TOUR { wine "$build/tests/e2e/screenshot_tour.exe"; }
+# shellcheck disable=SC2153 # TOUR_PID is set by coproc
 tour_pid=$TOUR_PID
 shots=0
 while read -r word name x y width height <&"${TOUR[0]}"; do
@@ -35,4 +38,7 @@ while read -r word name x y width height <&"${TOUR[0]}"; do
 done
 status=0
 wait "$tour_pid" || status=$?
-[ "$status" -eq 0 ] && [ "$shots" -eq 5 ] || { echo "screenshot: the tour failed" >&2; exit 1; }
+if [ "$status" -ne 0 ] || [ "$shots" -ne 5 ]; then
+    echo "screenshot: the tour failed (exit $status, $shots pictures)" >&2
+    exit 1
+fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Tessaro needs on Debian 12, only what is missing.
 # Idempotent: a second run installs nothing and takes about a second.
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
@@ -10,6 +11,7 @@ packages=(
   xvfb xauth x11-utils fonts-nanum locales imagemagick xdotool
   clang libclang-rt-14-dev clang-format clang-tidy cppcheck
   git python3 wixl msitools faketime osslsigncode openssl zip unzip
+  shellcheck
 )
 
 missing=()

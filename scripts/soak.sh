@@ -4,7 +4,8 @@
 # number of seconds, default 60, and fails if the program's GDI objects, USER objects or
 # private memory grew beyond a small allowance. Builds what it needs in TESSARO_BUILD_DIR
 # (default build/mingw).
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
@@ -13,5 +14,6 @@ build=${TESSARO_BUILD_DIR:-build/mingw}
 cmake --preset mingw -B "$build" >/dev/null
 cmake --build "$build" -j2 --target Tessaro soak_driver
 
-export TESSARO_EXE=$root/$build/Tessaro.exe
+TESSARO_EXE=$(cd "$build" && pwd)/Tessaro.exe
+export TESSARO_EXE
 bash scripts/with-wine-display.sh wine "$build/tests/soak/soak_driver.exe" "$seconds"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run Windows programs: a project-local Wine prefix with the
 # Korean locale, a Hangul font in place of Gulim, and windows that draw their own title bars.
 # Usage: source scripts/wine-env.sh   (idempotent; creates the prefix on first use)

@@ -1,8 +1,8 @@
-// Start-up benchmark: launches a program and a baseline alternately, each ROUNDS times, and
+// Start-up benchmark: launches a program and its baselines in turn, each ROUNDS times, and
 // measures for every launch the time from CreateProcess to a visible top-level window of the
 // new process, and its peak memory just before it is closed with WM_CLOSE. Prints the medians
-// and the program's ratios to the baseline.
-// Usage: startup_bench ROUNDS PROGRAM BASELINE   (Unix paths are taken as drive Z:)
+// and the program's ratios to each baseline.
+// Usage: startup_bench ROUNDS PROGRAM BASELINE...   (Unix paths are taken as drive Z:)
 #include <windows.h>
 #include <psapi.h>
 
@@ -125,41 +125,55 @@ Summary Summarise(const std::vector<Launch>& launches) {
             *std::max_element(start.begin(), start.end())};
 }
 
-void PrintRow(const wchar_t* name, const Summary& s) {
-    std::wprintf(L"%-18ls %9.1f  (%6.1f .. %6.1f)  %14.0f  %14.0f\n", name, s.startMs, s.minStartMs,
-                 s.maxStartMs, s.peakWorkingSetKiB, s.peakPagefileKiB);
+// The file name without its folder and extension.
+std::wstring ShortName(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.rfind(L'.');
+    return dot == std::wstring::npos ? name : name.substr(0, dot);
+}
+
+void PrintRow(const std::wstring& name, const Summary& s) {
+    std::wprintf(L"%-18ls %9.1f  (%6.1f .. %6.1f)  %14.0f  %14.0f\n", name.c_str(), s.startMs,
+                 s.minStartMs, s.maxStartMs, s.peakWorkingSetKiB, s.peakPagefileKiB);
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 4) {
-        std::fwprintf(stderr, L"usage: startup_bench ROUNDS PROGRAM BASELINE\n");
+    if (argc < 4) {
+        std::fwprintf(stderr, L"usage: startup_bench ROUNDS PROGRAM BASELINE...\n");
         return 2;
     }
     const int rounds = std::max(1, _wtoi(argv[1]));
-    const std::wstring paths[2] = {WindowsPath(argv[2]), WindowsPath(argv[3])};
+    std::vector<std::wstring> paths;
+    for (int i = 2; i < argc; ++i) paths.push_back(WindowsPath(argv[i]));
+    const size_t count = paths.size();
     try {
         // One launch each first, unmeasured: it fills the file cache.
         for (const auto& path : paths) Measure(path);
-        std::vector<Launch> launches[2];
+        std::vector<std::vector<Launch>> launches(count);
         for (int round = 0; round < rounds; ++round) {
-            // Alternate which goes first, so neither always follows the other.
-            const int first = round % 2;
-            launches[first].push_back(Measure(paths[first]));
-            launches[1 - first].push_back(Measure(paths[1 - first]));
+            // Rotate which goes first, so that none always follows the same one.
+            for (size_t i = 0; i < count; ++i) {
+                const size_t which = (static_cast<size_t>(round) + i) % count;
+                launches[which].push_back(Measure(paths[which]));
+            }
         }
-        const Summary program = Summarise(launches[0]);
-        const Summary baseline = Summarise(launches[1]);
+        std::vector<Summary> summaries(count);
+        std::transform(launches.begin(), launches.end(), summaries.begin(), Summarise);
         std::wprintf(L"%d launches each; medians (start-up range)\n", rounds);
         std::wprintf(L"%-18ls %9ls  %18ls  %14ls  %14ls\n", L"", L"start ms", L"", L"peak WS KiB",
                      L"peak pagefile");
-        PrintRow(L"program", program);
-        PrintRow(L"baseline", baseline);
-        std::wprintf(L"%-18ls %9.3f  %18ls  %14.3f  %14.3f\n", L"ratio",
-                     program.startMs / baseline.startMs, L"",
-                     program.peakWorkingSetKiB / baseline.peakWorkingSetKiB,
-                     program.peakPagefileKiB / baseline.peakPagefileKiB);
+        for (size_t i = 0; i < count; ++i) PrintRow(ShortName(paths[i]), summaries[i]);
+        const Summary& program = summaries[0];
+        for (size_t i = 1; i < count; ++i) {
+            const Summary& baseline = summaries[i];
+            std::wprintf(L"%-18ls %9.3f  %18ls  %14.3f  %14.3f\n",
+                         (L"/ " + ShortName(paths[i])).c_str(), program.startMs / baseline.startMs,
+                         L"", program.peakWorkingSetKiB / baseline.peakWorkingSetKiB,
+                         program.peakPagefileKiB / baseline.peakPagefileKiB);
+        }
     } catch (const std::exception&) {
         return 1;
     }

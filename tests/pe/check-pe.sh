@@ -36,4 +36,5 @@ done <<<"$dlls"
 if [ "$failures" -gt 0 ]; then
     exit 1
 fi
+# shellcheck disable=SC2086 # unquoted: the DLL names on one line
 echo "check-pe: $exe: DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT, relocatable; imports" $dlls
