@@ -72,11 +72,11 @@ bool CTessaroDlg::OnInitDialog() {
     SetIcon(m_hIcon, false);
     SetTimer(kClockTimer, kClockPeriod);
     FillInitialLists();
+    fw::Annotations annotations;
     // Otherwise a screen reader would call a field after the label before it ("년", "월").
-    for (FieldId field : kDateFields) {
-        fw::SetAccessibleName(Field(field).m_hWnd, AccessibleName(field));
-    }
-    fw::MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_RESULT));
+    for (FieldId field : kDateFields)
+        annotations.SetName(Field(field).m_hWnd, AccessibleName(field));
+    annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_RESULT));
     return true;
 }
 
