@@ -9,7 +9,8 @@
 # Usage: bash scripts/release.sh [--allow-dirty] [--version-override X.Y.Z]
 #   --allow-dirty       build even though the working tree has uncommitted changes
 #   --version-override  number the build X.Y.Z instead of the project's version (test packages)
-set -euo pipefail
+# shellcheck source=harness.sh
+source "$(dirname "$0")/harness.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
@@ -75,8 +76,9 @@ windows_text THIRD-PARTY-NOTICES.txt "$stage/THIRD-PARTY-NOTICES.txt"
 
 signing=0
 if [ -n "${TESSARO_SIGN_PFX:-}" ] || [ -n "${TESSARO_SIGN_PASSWORD:-}" ]; then
-    [ -n "${TESSARO_SIGN_PFX:-}" ] && [ -n "${TESSARO_SIGN_PASSWORD:-}" ] ||
+    if [ -z "${TESSARO_SIGN_PFX:-}" ] || [ -z "${TESSARO_SIGN_PASSWORD:-}" ]; then
         fail "signing needs both TESSARO_SIGN_PFX and TESSARO_SIGN_PASSWORD"
+    fi
     [ -f "$TESSARO_SIGN_PFX" ] || fail "TESSARO_SIGN_PFX: no file $TESSARO_SIGN_PFX"
     signing=1
 fi

@@ -11,6 +11,9 @@
 # Needs build/mingw's e2e_tests.exe (built here when missing) to find the installed form.
 # Ends with a line "N% tests passed, N tests failed out of N", as ctest does.
 # Usage: bash tests/release/test-release.sh
+# The checks are functions that check() runs by name, which shellcheck takes for unreachable code.
+# "A && B || report" is meant: any failing step is reported.
+# shellcheck disable=SC2317,SC2015
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 here=$root/tests/release
@@ -106,7 +109,9 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 : >"$work/results"
 version=$(sed -n 's/^project(Tessaro VERSION \([0-9.]*\) .*/\1/p' "$root/CMakeLists.txt")
 echo "$version" >"$work/version"

@@ -31,9 +31,8 @@ TEST(UserGuide, WorkedExamplesMatchTheProgram) {
         std::smatch m;
         if (!std::regex_match(line, m, example)) continue;
         SCOPED_TRACE(line);
-        const CalcOutcome outcome =
-            CalcDateSpan(std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4]),
-                         std::stoi(m[5]), std::stoi(m[6]));
+        const CalcOutcome outcome = CalcDateSpan(std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]),
+                                                 std::stoi(m[4]), std::stoi(m[5]), std::stoi(m[6]));
         if (m[7].matched) {
             EXPECT_TRUE(outcome.valid);
             EXPECT_EQ(outcome.days, std::stoi(m[7]));
