@@ -12,8 +12,7 @@ cd "$root"
 
 rounds=${1:-20}
 build=${TESSARO_BUILD_DIR:-build/mingw}
-cmake --preset mingw -B "$build" >/dev/null
-cmake --build "$build" -j2 --target Tessaro FormTemplate EmptyDialog startup_bench
+harness_mingw_build Tessaro FormTemplate EmptyDialog startup_bench
 build=$(cd "$build" && pwd)
 programs=("$build/Tessaro.exe" "$build/bench/startup/FormTemplate.exe"
     "$build/bench/startup/EmptyDialog.exe")

@@ -9,6 +9,8 @@
 #                               server, ended when the last run using it ends
 #   harness_wine_command CMD... run CMD under that server and return its status; ended with the
 #                               script
+#   harness_mingw_build TARGET... build these targets of the Windows build in $build (the
+#                               caller's build folder)
 set -Eeuo pipefail
 
 harness_cleanups=()
@@ -101,4 +103,9 @@ harness_wine_command() {
     harness_at_exit "kill $pid 2>/dev/null"
     wait "$pid" || status=$?
     return "$status"
+}
+
+harness_mingw_build() {
+    cmake --preset mingw -B "${build:?}" >/dev/null
+    cmake --build "$build" -j2 --target "$@"
 }

@@ -13,8 +13,7 @@ build=${TESSARO_BUILD_DIR:-build/mingw}  # the mingw preset's folder unless told
 
 if [ "${1:-}" != --inside ]; then
     bash scripts/setup.sh
-    cmake --preset mingw -B "$build" >/dev/null
-    cmake --build "$build" --target Tessaro
+    harness_mingw_build Tessaro
     # The wrapper supplies the Wine prefix, one Wine server and a display (virtual if need be).
     exec bash scripts/with-wine-display.sh bash "$0" --inside
 fi

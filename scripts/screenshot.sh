@@ -12,8 +12,7 @@ build=${TESSARO_BUILD_DIR:-build/mingw}  # the mingw preset's folder unless told
 
 if [ "${1:-}" != --inside ]; then
     bash scripts/setup.sh
-    cmake --preset mingw -B "$build" >/dev/null
-    cmake --build "$build" --target Tessaro screenshot_tour
+    harness_mingw_build Tessaro screenshot_tour
     # Always a virtual display, so the pictures never show the desktop around the form.
     exec env -u DISPLAY bash scripts/with-wine-display.sh bash "$0" --inside
 fi

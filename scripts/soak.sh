@@ -11,8 +11,7 @@ cd "$root"
 
 seconds=${1:-60}
 build=${TESSARO_BUILD_DIR:-build/mingw}
-cmake --preset mingw -B "$build" >/dev/null
-cmake --build "$build" -j2 --target Tessaro soak_driver
+harness_mingw_build Tessaro soak_driver
 
 TESSARO_EXE=$(cd "$build" && pwd)/Tessaro.exe
 export TESSARO_EXE
