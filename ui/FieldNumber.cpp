@@ -26,3 +26,7 @@ std::string TwoColumnNumber(int n) {
     std::snprintf(buffer, sizeof buffer, "%2d", n);
     return buffer;
 }
+
+bool AwaitsSecondDigit(std::string_view boxText) {
+    return boxText == "0";
+}

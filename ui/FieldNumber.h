@@ -10,3 +10,7 @@ int ParseFieldInt(std::string_view text);
 
 // Two-column number text of the month and day lists: " 1" .. " 9", "10" .. "31".
 std::string TwoColumnNumber(int n);
+
+// A lone "0" in a month or day box: the first digit of "01" .. "09", kept while the second
+// is awaited.
+bool AwaitsSecondDigit(std::string_view boxText);
