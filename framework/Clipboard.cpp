@@ -40,4 +40,17 @@ bool PutTextOnClipboard(HWND owner, const std::string& cp949Text) {
     return taken;
 }
 
+std::string GetClipboardText(HWND owner) {
+    if (!OpenClipboard(owner)) return {};
+    std::wstring text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return ToCp949(text);
+}
+
 }  // namespace fw

@@ -11,4 +11,7 @@ namespace fw {
 // clipboard could not be opened (another program holds it open) or took nothing.
 bool PutTextOnClipboard(HWND owner, const std::string& cp949Text);
 
+// The clipboard's text as CP949; empty when it holds none or cannot be opened.
+std::string GetClipboardText(HWND owner);
+
 }  // namespace fw

@@ -7,7 +7,16 @@
 
 namespace fw {
 
-class Edit : public Window {};
+// The notification code an edit sends its dialog, after WatchPaste, instead of pasting.
+constexpr WORD kEditPaste = 0x7F01;
+
+class Edit : public Window {
+public:
+    // From now on a paste (Ctrl+V, Shift+Insert, the edit menu) is not done but sends the
+    // parent WM_COMMAND with kEditPaste and the edit's id; DefaultPaste pastes as usual.
+    void WatchPaste();
+    void DefaultPaste() const;
+};
 
 class ComboBox : public Window {
 public:

@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "calendar/KoreanDateText.h"
 #include "ui/DateToolsHandlers.h"
@@ -111,6 +110,15 @@ DateReading ReadDate(DateToolsForm& form, ToolField year) {
     return {IsValidDate(date) ? DateReading::Valid : DateReading::Nonexistent, date};
 }
 
+// The amount's digits as a number; at most seven digits, so it cannot overflow.
+std::int64_t ParseAmount(std::string_view digits) {
+    std::int64_t value = 0;
+    for (const char c : digits) {
+        if (c >= '0' && c <= '9') value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 struct PageOutcome {
     ToolResult result;
     bool hint;
@@ -119,16 +127,17 @@ struct PageOutcome {
 // The page's result from its dates and the rest of its inputs: the first date that does not
 // exist is named; while anything is missing, the page's hint.
 PageOutcome Compute(DateToolsForm& form, ToolPage page) {
-    std::vector<DateReading> dates;
-    for (const ToolField year : DatesOf(page)) dates.push_back(ReadDate(form, year));
-    for (const DateReading& reading : dates) {
+    const std::span<const ToolField> years = DatesOf(page);
+    DateReading dates[2] = {};
+    for (std::size_t i = 0; i < years.size(); ++i) dates[i] = ReadDate(form, years[i]);
+    for (const DateReading& reading : std::span(dates, years.size())) {
         if (reading.state == DateReading::Nonexistent) {
             const CivilDate d = reading.date;
             return {{NonexistentDateText(d.year, d.month, d.day), std::nullopt}, false};
         }
     }
     const PageOutcome hint{{PageHint(page), std::nullopt}, true};
-    for (const DateReading& reading : dates) {
+    for (const DateReading& reading : std::span(dates, years.size())) {
         if (reading.state == DateReading::Incomplete) return hint;
     }
     switch (page) {
@@ -147,7 +156,7 @@ PageOutcome Compute(DateToolsForm& form, ToolPage page) {
         direction < 0 || direction > 1) {
         return hint;
     }
-    return {ShiftResult(dates[0].date, std::stoll(amount), static_cast<PeriodUnit>(unit),
+    return {ShiftResult(dates[0].date, ParseAmount(amount), static_cast<PeriodUnit>(unit),
                         static_cast<Direction>(direction), form.IsChecked(ShiftIncludeStart)),
             false};
 }

@@ -41,6 +41,7 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnContextMenu(HWND clicked, LPARAM where);
     void OnHelp();
+    void OpenDateTools();
 
 private:
     static const fw::Message<CTessaroDlg> kMessages[];
