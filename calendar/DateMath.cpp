@@ -24,7 +24,7 @@ std::int64_t LeapYearsThrough(std::int64_t year) {
 }
 
 // Month shifts reach at most this far; a shift by more leaves years 1..9999 whatever the base.
-constexpr std::int64_t kMonthsInRange = 10000 * kMonthsPerYear;
+constexpr std::int64_t kMonthsInRange = std::int64_t{10000} * kMonthsPerYear;
 
 // A month counted from January of year 0 (month index 0), so that a shift is one addition. The
 // shifts work in years 0..10000: the rules that add or remove a day afterwards can bring a date
@@ -75,7 +75,7 @@ std::optional<CivilDate> ShiftMonths(CivilDate base, std::int64_t months, Direct
     if (months > kMonthsInRange) return std::nullopt;
     const std::int64_t signedMonths = direction == Direction::After ? months : -months;
     const MonthIndex target{MonthOf(base).value + signedMonths};
-    if (target.value < 0 || target.value >= (kLastYear + 1 + 1) * kMonthsPerYear) {
+    if (target.value < 0 || target.value >= std::int64_t{kLastYear + 2} * kMonthsPerYear) {
         return std::nullopt;
     }
     if (!includeStart) return DateOfDayNumber(ClampedDay(target, base.day));

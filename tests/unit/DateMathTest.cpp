@@ -22,11 +22,11 @@ constexpr auto kBefore = Direction::Before;
 constexpr std::int64_t kHuge = std::numeric_limits<std::int64_t>::max();
 
 struct Shift {
-    CivilDate base;
-    std::int64_t amount;
-    PeriodUnit unit;
-    Direction direction;
-    bool includeStart;
+    CivilDate base{};
+    std::int64_t amount = 0;
+    PeriodUnit unit = PeriodUnit::Days;
+    Direction direction = Direction::After;
+    bool includeStart = false;
     std::optional<CivilDate> expected;
 };
 

@@ -75,7 +75,9 @@ TEST(UserGuide, DateToolExamplesMatchTheProgram) {
                          R"(만 (\d+)세(?: \((\d+)개월\))?, 다음 생일 (.+) \(([\d,]+)일 후\)\r?$)");
     const std::string units[] = {"일", "주", "개월", "년"};
     std::istringstream lines(ReadGuide());
-    int shifts = 0, periods = 0, ages = 0;
+    int shifts = 0;
+    int periods = 0;
+    int ages = 0;
     for (std::string line; std::getline(lines, line);) {
         SCOPED_TRACE(line);
         std::smatch m;
@@ -89,7 +91,8 @@ TEST(UserGuide, DateToolExamplesMatchTheProgram) {
             ++shifts;
         } else if (std::regex_match(line, m, period)) {
             const bool includeStart = m[7].matched;
-            const CivilDate from = DateAt(m, 1), to = DateAt(m, 4);
+            const CivilDate from = DateAt(m, 1);
+            const CivilDate to = DateAt(m, 4);
             const YearsMonthsDays parts = BreakDownPeriod(from, to, includeStart);
             const std::int64_t days = DayNumber(to) - DayNumber(from) + (includeStart ? 1 : 0);
             EXPECT_EQ(parts.years, std::stoi(m[8]));
