@@ -89,6 +89,10 @@ TEST(BreakDownPeriod, CountsWholeMonthsFromTheStartThenDays) {
         EXPECT_EQ(period.days, row.days);
     }
     EXPECT_EQ(DayNumber({2009, 12, 25}) - DayNumber({2009, 3, 7}), 293);
+    // Dates that do not exist break down into nothing, read no table past its end.
+    const YearsMonthsDays none = BreakDownPeriod({2026, 13, 1}, {2026, 1, 1}, true);
+    EXPECT_EQ(none.years + none.months + none.days, 0);
+    EXPECT_EQ(DaysInMonth(2026, 13), 0);
 }
 
 TEST(AgeOn, IsAYearOlderOnTheBirthdayAndBornOnALeapDayOnFirstMarch) {
