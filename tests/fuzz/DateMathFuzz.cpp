@@ -10,35 +10,9 @@
 
 #include "calendar/DateMath.h"
 #include "tests/oracle/DateMathOracle.h"
+#include "tests/fuzz/ByteReader.h"
 
 namespace {
-
-// Reads the input front to back, so seed files can be written by hand; past the end every
-// byte reads as 0.
-class ByteReader {
-public:
-    ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-
-    uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-
-    uint64_t Bits(int bytes) {
-        uint64_t value = 0;
-        for (int i = 0; i < bytes; ++i) value = value << 8 | Byte();
-        return value;
-    }
-
-    // One byte for spans up to 256 values, two bytes beyond.
-    int InRange(int low, int high) {
-        const unsigned span = static_cast<unsigned>(high - low) + 1;
-        const auto raw = static_cast<unsigned>(Bits(span > 256 ? 2 : 1));
-        return low + static_cast<int>(raw % span);
-    }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t pos_ = 0;
-};
 
 // Years cluster at the ends of the range and the century leap rule; months and days include
 // values one past their limits, so that dates that do not exist are reached too.
@@ -82,17 +56,10 @@ int64_t PickAmount(ByteReader& in) {
     }
 }
 
-void PrintDate(const char* label, const std::optional<CivilDate>& date) {
-    if (date) {
-        std::fprintf(stderr, "  %s: %d-%d-%d\n", label, date->year, date->month, date->day);
-    } else {
-        std::fprintf(stderr, "  %s: none\n", label);
-    }
-}
-
-[[noreturn]] void Fail(const char* what, CivilDate base, int64_t amount) {
-    std::fprintf(stderr, "date_math_fuzz: %s for %d-%d-%d and %lld\n", what, base.year, base.month,
-                 base.day, static_cast<long long>(amount));
+[[noreturn]] void Fail(const char* what, CivilDate base, int64_t amount, CivilDate other = {}) {
+    std::fprintf(stderr, "date_math_fuzz: %s for %d-%d-%d and %lld (%d-%d-%d)\n", what, base.year,
+                 base.month, base.day, static_cast<long long>(amount), other.year, other.month,
+                 other.day);
     std::abort();
 }
 
@@ -113,31 +80,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::optional<CivilDate> expected =
         ExpectedShift(base, amount, unit, direction, includeStart);
-    if (got != expected) {
-        PrintDate("expected", expected);
-        PrintDate("got     ", got);
-        Fail("shift differs", base, amount);
-    }
+    if (got != expected) Fail("shift differs", base, amount, got.value_or(CivilDate{}));
 
     // A later date within a few years, for the breakdown and the age.
     const std::optional<CivilDate> later = DateOfDayNumber(DayNumber(base) + in.InRange(0, 1500));
     if (!later) return 0;
-    const YearsMonthsDays period = BreakDownPeriod(base, *later, includeStart);
-    const YearsMonthsDays expectedPeriod = ExpectedBreakDown(base, *later, includeStart);
-    if (period.years != expectedPeriod.years || period.months != expectedPeriod.months ||
-        period.days != expectedPeriod.days) {
-        PrintDate("to", later);
-        Fail("breakdown differs", base, amount);
-    }
-    const std::optional<Age> age = AgeOn(base, *later);
-    const std::optional<Age> expectedAge = ExpectedAge(base, *later);
-    if (age.has_value() != expectedAge.has_value() ||
-        (age && (age->years != expectedAge->years ||
-                 age->monthsPastBirthday != expectedAge->monthsPastBirthday ||
-                 age->nextBirthday != expectedAge->nextBirthday ||
-                 age->daysUntilNextBirthday != expectedAge->daysUntilNextBirthday))) {
-        PrintDate("on", later);
-        Fail("age differs", base, amount);
-    }
+    if (BreakDownPeriod(base, *later, includeStart) !=
+        ExpectedBreakDown(base, *later, includeStart))
+        Fail("breakdown differs", base, amount, *later);
+    if (AgeOn(base, *later) != ExpectedAge(base, *later)) Fail("age differs", base, amount, *later);
     return 0;
 }
