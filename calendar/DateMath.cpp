@@ -24,7 +24,7 @@ std::int64_t LeapYearsThrough(std::int64_t year) {
 }
 
 // Month shifts reach at most this far; a shift by more leaves years 1..9999 whatever the base.
-constexpr std::int64_t kMonthsInRange = 10000 * kMonthsPerYear;
+constexpr std::int64_t kMonthsInRange = std::int64_t{10000} * kMonthsPerYear;
 
 // A month counted from January of year 0 (month index 0), so that a shift is one addition. The
 // shifts work in years 0..10000: the rules that add or remove a day afterwards can bring a date
@@ -67,15 +67,17 @@ std::int64_t LastDayOfMonths(CivilDate from, std::int64_t months) {
 }
 
 // Moves by months. Before mirrors After: without the start day the base date moves back and a
-// day the target month lacks becomes its last day (31 March - 1 month = 28 February); with it,
-// the result is the first day of the period ending on the base date, the day after that
-// clamped date (31 March, 1 month including both ends: 1 March).
+// day the target month lacks becomes its last day (31 March - 1 month = 28 February), which is
+// how a period counted back from a date ends; it is not always the inverse of After (28
+// February + 1 month is 28 March), since no date lies one month before 29..31 March by that
+// rule. With the start day the result is the first day of the period ending on the base date,
+// the day after that clamped date (31 March, 1 month including both ends: from 1 March).
 std::optional<CivilDate> ShiftMonths(CivilDate base, std::int64_t months, Direction direction,
                                      bool includeStart) {
     if (months > kMonthsInRange) return std::nullopt;
     const std::int64_t signedMonths = direction == Direction::After ? months : -months;
     const MonthIndex target{MonthOf(base).value + signedMonths};
-    if (target.value < 0 || target.value >= (kLastYear + 1 + 1) * kMonthsPerYear) {
+    if (target.value < 0 || target.value >= std::int64_t{kLastYear + 2} * kMonthsPerYear) {
         return std::nullopt;
     }
     if (!includeStart) return DateOfDayNumber(ClampedDay(target, base.day));
@@ -102,6 +104,7 @@ bool IsValidDate(CivilDate date) {
 
 int DaysInMonth(int year, int month) {
     constexpr int kLengths[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > kMonthsPerYear) return 0;  // no such month, no days
     return kLengths[month] + (month == 2 && IsLeapYear(year) ? 1 : 0);
 }
 
@@ -168,6 +171,7 @@ std::optional<CivilDate> ShiftDate(CivilDate base, std::int64_t amount, PeriodUn
 // of the period of that many months has passed. Both grow with the months, so the count is
 // found from the calendar difference by a step or two either way.
 YearsMonthsDays BreakDownPeriod(CivilDate from, CivilDate to, bool includeStart) {
+    if (!IsValidDate(from) || !IsValidDate(to)) return {0, 0, 0};
     if (DayNumber(to) < DayNumber(from)) std::swap(from, to);
     const std::int64_t toDay = DayNumber(to);
     // The day from which the days left are counted once `months` whole months have passed.

@@ -42,6 +42,7 @@ struct YearsMonthsDays {
     int years;
     int months;
     int days;
+    friend bool operator==(const YearsMonthsDays&, const YearsMonthsDays&) = default;
 };
 
 // The period from `from` to `to` (from <= to) as whole months counted from `from`, then the
@@ -55,6 +56,7 @@ struct Age {
     int monthsPastBirthday;  // whole months since the last birthday
     CivilDate nextBirthday;  // the next day the person becomes a year older
     std::int64_t daysUntilNextBirthday;
+    friend bool operator==(const Age&, const Age&) = default;
 };
 
 // Age on a date by counting the birth day (a year is complete at the end of the day before the

@@ -35,6 +35,7 @@ sys_days LastDayOfMonths(year_month_day date, int count) {
 
 std::optional<CivilDate> ExpectedShift(CivilDate base, std::int64_t amount, PeriodUnit unit,
                                        Direction direction, bool includeStart) {
+    if (amount < 0) return std::nullopt;  // not a period
     if (amount == 0) return base;
     const int sign = direction == Direction::After ? 1 : -1;
     const year_month_day ymd = Ymd(base);
