@@ -153,6 +153,38 @@ void CDateToolsDlg::OnContextMenu(HWND clicked, LPARAM where) {
         fw::PutTextOnClipboard(m_hWnd, *TextToCopy());
 }
 
+void CDateToolsDlg::OnPeriodPage() {
+    OnPageChosen(ToolPage::Period);
+}
+
+void CDateToolsDlg::OnShiftPage() {
+    OnPageChosen(ToolPage::Shift);
+}
+
+void CDateToolsDlg::OnAgePage() {
+    OnPageChosen(ToolPage::Age);
+}
+
+void CDateToolsDlg::OnStartToday() {
+    OnToday(StartYear);
+}
+
+void CDateToolsDlg::OnEndToday() {
+    OnToday(EndYear);
+}
+
+void CDateToolsDlg::OnBaseToday() {
+    OnToday(BaseYear);
+}
+
+void CDateToolsDlg::OnReferenceToday() {
+    OnToday(ReferenceYear);
+}
+
+void CDateToolsDlg::OnChoiceSettled() {
+    OnChoiceChange();
+}
+
 void CDateToolsDlg::OnHelp() {
     OpenUserGuide(m_hWnd);
 }

@@ -41,23 +41,15 @@ private:
     static const fw::Message<CDateToolsDlg> kMessages[];
 
     // Called through kMessages, which cppcheck does not follow.
-    void OnPeriodPage() {
-        OnPageChosen(ToolPage::Period);
-    }  // cppcheck-suppress unusedPrivateFunction
-    void OnShiftPage() {
-        OnPageChosen(ToolPage::Shift);
-    }                                                  // cppcheck-suppress unusedPrivateFunction
-    void OnAgePage() { OnPageChosen(ToolPage::Age); }  // cppcheck-suppress unusedPrivateFunction
-    void OnStartToday() {
-        OnToday(ToolField::StartYear);
-    }                                                     // cppcheck-suppress unusedPrivateFunction
-    void OnEndToday() { OnToday(ToolField::EndYear); }    // cppcheck-suppress unusedPrivateFunction
-    void OnBaseToday() { OnToday(ToolField::BaseYear); }  // cppcheck-suppress unusedPrivateFunction
-    void OnReferenceToday() {
-        OnToday(ToolField::ReferenceYear);
-    }                                                // cppcheck-suppress unusedPrivateFunction
+    void OnPeriodPage();                             // cppcheck-suppress unusedPrivateFunction
+    void OnShiftPage();                              // cppcheck-suppress unusedPrivateFunction
+    void OnAgePage();                                // cppcheck-suppress unusedPrivateFunction
+    void OnStartToday();                             // cppcheck-suppress unusedPrivateFunction
+    void OnEndToday();                               // cppcheck-suppress unusedPrivateFunction
+    void OnBaseToday();                              // cppcheck-suppress unusedPrivateFunction
+    void OnReferenceToday();                         // cppcheck-suppress unusedPrivateFunction
     void OnEnter() {}                                // cppcheck-suppress unusedPrivateFunction
-    void OnChoiceSettled() { OnChoiceChange(); }     // cppcheck-suppress unusedPrivateFunction
+    void OnChoiceSettled();                          // cppcheck-suppress unusedPrivateFunction
     void OnContextMenu(HWND clicked, LPARAM where);  // cppcheck-suppress unusedPrivateFunction
     void OnHelp();                                   // cppcheck-suppress unusedPrivateFunction
 

@@ -27,11 +27,8 @@ TEST(DateTools, OpensOnThePeriodPageWithTheMainFormsDatesElseOnTheShiftPageWithT
     EXPECT_EQ(without.Focus(), BaseYear);
     EXPECT_EQ(without.Text(BaseYear) + without.Text(BaseMonth) + without.Text(BaseDay), "2026129");
     EXPECT_EQ(without.Text(ReferenceYear), "2026");
-    EXPECT_EQ(without.List(Unit).size(), 4u);
-    EXPECT_EQ(without.GetSelection(Unit), 0);
-    EXPECT_EQ(without.GetSelection(ShiftDirection), 0);
+    EXPECT_EQ(without.GetSelection(Unit) + without.GetSelection(ShiftDirection), 0);
     EXPECT_EQ(without.result, Cp949(u8"날짜와 기간을 입력하면 결과가 바로 나옵니다."));
-    EXPECT_FALSE(without.TextToCopy());
 }
 
 TEST(DateTools, CompleteFieldsMoveOnAndImpossibleValuesVanishAsTyped) {

@@ -3,13 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 #include <utility>
 #include <vector>
 
-#include "../unit/Cp949.h"
-#include "framework/Text.h"
-#include "framework/Clipboard.h"
 #include "ui/DateToolsDlg.h"
 
 namespace {
@@ -28,11 +24,6 @@ public:
         return m_ran;
     }
     HWND Item(int id) const { return GetDlgItem(m_hWnd, id); }
-    std::wstring Text(int id) const {
-        wchar_t text[256] = L"";
-        GetDlgItemTextW(m_hWnd, id, text, 256);
-        return text;
-    }
 
 protected:
     bool OnInitDialog() override {
@@ -96,48 +87,6 @@ TEST(DateToolsWindow, EachPageShowsItsOwnControlsInsideTheWindowWithoutOverlapAn
             }
             EXPECT_EQ(GetDlgCtrlID(at), IDCANCEL);
         }
-    });
-}
-
-TEST(DateToolsWindow, TheLongestResultsFitTheResultAreaInTheDialogFont) {
-    WithOpenTools([](TestTools& tools) {
-        const HWND area = tools.Item(IDC_TOOLS_RESULT);
-        RECT bounds{};
-        GetClientRect(area, &bounds);
-        const std::wstring longest[] = {
-            L"9,999일 (시작일 포함, 종료일이 시작일보다 앞섭니다)\r\n9,998년 11개월 30일\r\n"
-            L"1,428주 3일\r\n시작일: 9999년 12월 31일 금요일\r\n종료일: 1년 1월 1일 월요일",
-            L"만 9,998세\r\n연 나이: 9,998세\r\n세는 나이: 9,999세\r\n"
-            L"만 9,999세가 되는 날: 9999년 12월 29일 수요일 (365일 남음)",
-            L"계산한 날짜가 1년 1월 1일부터 9999년 12월 31일까지의 범위를 벗어납니다.",
-        };
-        HDC dc = GetDC(area);
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(area, WM_GETFONT, 0, 0));
-        const HGDIOBJ old = SelectObject(dc, font);
-        for (const std::wstring& text : longest) {
-            RECT needed = bounds;
-            DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-            EXPECT_LE(needed.right, bounds.right) << fw::ToCp949(text);
-            EXPECT_LE(needed.bottom, bounds.bottom) << fw::ToCp949(text);
-        }
-        SelectObject(dc, old);
-        ReleaseDC(area, dc);
-    });
-}
-
-TEST(DateToolsWindow, PastingADateIntoAYearFieldFillsTheDate) {
-    WithOpenTools([](TestTools& tools) {
-        ASSERT_TRUE(fw::PutTextOnClipboard(tools.m_hWnd, Cp949(u8"2024. 2. 29.")));
-        SetFocus(tools.Item(IDC_TOOLS_END_YEAR));
-        SendMessageW(tools.Item(IDC_TOOLS_END_YEAR), WM_PASTE, 0, 0);
-        EXPECT_EQ(tools.Text(IDC_TOOLS_END_YEAR) + L"-" + tools.Text(IDC_TOOLS_END_MONTH) + L"-" +
-                      tools.Text(IDC_TOOLS_END_DAY),
-                  L"2024-2-29");
-        ASSERT_TRUE(fw::PutTextOnClipboard(tools.m_hWnd, "12345"));
-        SendMessageW(tools.Item(IDC_TOOLS_END_YEAR), EM_SETSEL, 0, -1);
-        SendMessageW(tools.Item(IDC_TOOLS_END_YEAR), WM_PASTE, 0, 0);
-        EXPECT_EQ(tools.Text(IDC_TOOLS_END_YEAR), L"2024");  // too long for a year: refused
-        EXPECT_EQ(tools.Text(IDC_TOOLS_RESULT).substr(0, 6), L"5,472일");
     });
 }
 
