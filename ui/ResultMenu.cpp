@@ -50,6 +50,8 @@ bool ShowResultMenu(HWND form, HWND clicked, LPARAM where) {
     const std::optional<std::string> count = CountToCopy(line.GetText());
     const fw::PopupMenu menu;
     menu.AppendItem(kCopyCommand, kCopyResultItem, count.has_value());
-    if (menu.Track(form, at) == kCopyCommand && count) fw::PutTextOnClipboard(form, *count);
+    // A copy that could not be made is said with the warning sound, never passed over.
+    if (menu.Track(form, at) == kCopyCommand && count && !fw::PutTextOnClipboard(form, *count))
+        MessageBeep(MB_ICONWARNING);
     return true;
 }
