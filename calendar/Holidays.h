@@ -3,7 +3,7 @@
 // government declared, and the user's own additions and removals. Platform-free.
 //
 // A HolidayCalendar costs nothing to construct: the holidays are worked out on the first
-// question asked of it (about 1,200 of them, well under a millisecond), so a window can hold one
+// question asked of it (about 1,150 of them, in about a millisecond), so a window can hold one
 // from start-up. Names are CP949 (see Holiday::nameIsUtf8 for the user's own).
 #pragma once
 

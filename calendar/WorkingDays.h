@@ -32,8 +32,8 @@ struct WorkingDayResult {
 };
 
 // The amount-th working day after (or before) the base, the base not counted (as a spreadsheet's
-// WORKDAY); with includeStart a base that is a working day counts as the first. Amount 0 gives
-// the base. Nothing when the result would lie outside years 1..9999.
+// WORKDAY); with includeStart a base that is a working day counts as the first. Amount >= 0; 0
+// gives the base. Nothing when the result would lie outside years 1..9999.
 std::optional<WorkingDayResult> ShiftWorkingDays(const HolidayCalendar& calendar, CivilDate base,
                                                  std::int64_t amount, Direction direction,
                                                  bool includeStart);

@@ -82,6 +82,8 @@ process.stdout.write(`// Written by scripts/lunar-dates.sh from the converters k
 // date below. Do not edit; run the script.
 #include "calendar/LunarDates.h"
 
+#include <iterator>
+
 namespace {
 
 struct MonthDay {
@@ -105,6 +107,19 @@ ${lines.join("\n")}
 constexpr int kFirstYear = ${firstYear};
 constexpr int kLastYear = ${lastYear};
 
+// One row a year, in order, with none missing.
+constexpr int kRows = static_cast<int>(std::size(kLunarYears));
+static_assert(kRows == kLastYear - kFirstYear + 1);
+constexpr bool RowsInYearOrder() {
+    for (int row = 0; row < kRows; ++row) {
+        if (kLunarYears[row].year != kFirstYear + row) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsInYearOrder());
+
 CivilDate On(int year, MonthDay monthDay) {
     return {year, monthDay.month, monthDay.day};
 }
@@ -116,7 +131,7 @@ std::optional<LunarHolidayDates> LunarHolidayDatesOf(int year) {
         return std::nullopt;
     }
     const LunarYear& entry = kLunarYears[year - kFirstYear];
-    return LunarHolidayDates{On(year, entry.seollal), On(year, entry.buddha),
-                             On(year, entry.chuseok)};
+    return LunarHolidayDates{On(entry.year, entry.seollal), On(entry.year, entry.buddha),
+                             On(entry.year, entry.chuseok)};
 }
 `);

@@ -24,7 +24,7 @@ if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
 fi
 work=$(mktemp -d -t tessaro-lunar.XXXXXX)
 harness_at_exit "rm -rf '$work'"
-if ! (cd "$work" && timeout 120 npm install --silent --no-audit --no-fund --prefer-offline \
+if ! (cd "$work" && timeout 120 npm install --silent --fetch-retries=1 --no-audit --no-fund --prefer-offline \
     --no-save "${packages[@]}" >npm.log 2>&1); then
     skip "the npm packages ${packages[*]} could not be fetched (offline?)"
 fi

@@ -116,7 +116,7 @@ TEST(Holidays, SubstitutesFollowTheDecreeInForceOnTheDay) {
     const HolidayCalendar calendar;
     for (const CivilDate date : kSubstitutes) {
         const std::vector<Holiday> on = calendar.HolidaysOn(date);
-        ASSERT_EQ(on.size(), 1u) << Iso(date);
+        ASSERT_EQ(on.size(), 1U) << Iso(date);
         EXPECT_EQ(on[0].kind, HolidayKind::Substitute) << Iso(date);
         EXPECT_FALSE(calendar.IsWorkingDay(date)) << Iso(date);
     }
@@ -150,7 +150,7 @@ TEST(UserHolidayFile, ReadsAdditionsRemovalsAndReportsBadLines) {
         "2026-11-11 \xC0\xD3\xBD\xC3\n"  // CP949, not UTF-8
         "2027-01-04 둘째 추가";
     const UserHolidayChanges changes = ParseUserHolidayFile(text);
-    ASSERT_EQ(changes.additions.size(), 2u);
+    ASSERT_EQ(changes.additions.size(), 2U);
     EXPECT_EQ(changes.additions[0].date, (CivilDate{2026, 10, 2}));
     EXPECT_EQ(changes.additions[0].nameUtf8, "임시공휴일");
     EXPECT_EQ(changes.additions[1].nameUtf8, "둘째 추가");

@@ -21,7 +21,7 @@ TEST(WorkingDays, CountsTheDaysTheDayCountCounts) {
     EXPECT_EQ(december.days, 31);
     EXPECT_EQ(december.weekdays, 23);
     EXPECT_EQ(december.workingDays, 22);
-    ASSERT_EQ(december.holidays.size(), 1u);
+    ASSERT_EQ(december.holidays.size(), 1U);
     EXPECT_FALSE(december.outsideCoverage);
     // Without the start day 1 December (a Tuesday) is not counted.
     EXPECT_EQ(CountWorkingDays(calendar, {2026, 12, 1}, {2026, 12, 31}, false).workingDays, 21);
@@ -93,8 +93,8 @@ TEST(WorkingDays, DeadlineMovesPastSaturdaysAndHolidays) {
     const auto moved = NextWorkingDayFrom(calendar, {2026, 10, 3});
     ASSERT_TRUE(moved);
     EXPECT_EQ(Iso(moved->date), "2026-10-06");
-    ASSERT_EQ(moved->passed.size(), 3u);
-    EXPECT_EQ(moved->passed[0].holidays.size(), 1u);
+    ASSERT_EQ(moved->passed.size(), 3U);
+    EXPECT_EQ(moved->passed[0].holidays.size(), 1U);
     EXPECT_TRUE(moved->passed[1].holidays.empty());
     EXPECT_EQ(moved->passed[2].holidays.at(0).kind, HolidayKind::Substitute);
 
