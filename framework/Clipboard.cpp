@@ -24,10 +24,21 @@ HGLOBAL GlobalText(const std::wstring& text) {
     return memory;
 }
 
+// Opens the clipboard, trying ten times over about a tenth of a second.
+bool OpenClipboardRetrying(HWND owner) {
+    constexpr int kAttempts = 10;
+    constexpr DWORD kPauseMs = 10;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        if (attempt < kAttempts) Sleep(kPauseMs);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool PutTextOnClipboard(HWND owner, const std::string& cp949Text) {
-    if (!OpenClipboard(owner)) return false;
+    if (!OpenClipboardRetrying(owner)) return false;
     EmptyClipboard();
     bool taken = false;
     if (HGLOBAL memory = GlobalText(ToUtf16(cp949Text))) {
@@ -41,16 +52,16 @@ bool PutTextOnClipboard(HWND owner, const std::string& cp949Text) {
 }
 
 std::string GetClipboardText(HWND owner) {
-    if (!OpenClipboard(owner)) return {};
-    std::wstring text;
+    if (!OpenClipboardRetrying(owner)) return {};
+    std::string text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
+            text = ToCp949(chars);
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
-    return ToCp949(text);
+    return text;
 }
 
 }  // namespace fw

@@ -7,15 +7,23 @@
 
 namespace fw {
 
-// The notification code an edit sends its dialog, after WatchPaste, instead of pasting.
-constexpr WORD kEditPaste = 0x7F01;
+// The notification code a watched edit sends its dialog (WM_COMMAND, with its id) in place of
+// pasting; chosen outside the range of the system's edit notifications.
+constexpr WORD kEditPaste = 0x7E00;
 
 class Edit : public Window {
 public:
-    // From now on a paste (Ctrl+V, Shift+Insert, the edit menu) is not done but sends the
-    // parent WM_COMMAND with kEditPaste and the edit's id; DefaultPaste pastes as usual.
+    // From now on a paste (Ctrl+V, Shift+Insert, the edit menu) is not done but announced to the
+    // dialog as kEditPaste; the dialog's handler decides, and calls DefaultPaste for a text it has
+    // no use of its own for. The object must outlive the control.
     void WatchPaste();
+    // Pastes as the edit control itself does.
     void DefaultPaste() const;
+
+private:
+    static LRESULT CALLBACK WatchingProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC m_editProc = nullptr;
 };
 
 class ComboBox : public Window {

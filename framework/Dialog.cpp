@@ -42,6 +42,14 @@ void Dialog::BindControl(int id, Window& control) const {
     if (!control.m_hWnd) control.Attach(GetDlgItem(m_hWnd, id));
 }
 
+// A combo box selects its edit part's text only the first time it takes the focus, so that is
+// done here, after the move.
+void Dialog::GotoControl(HWND control) const {
+    SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    if (HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr))
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+}
+
 void Dialog::SetItemText(int id, const std::string& text) const {
     SetDlgItemTextW(m_hWnd, id, ToUtf16(text).c_str());
 }

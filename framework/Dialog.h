@@ -50,10 +50,9 @@ protected:
     void Default() { m_default = true; }
 
     void BindControl(int id, Window& control) const;
-    // Moves the focus to the control as Tab does, so that an edit's or combo's text is selected.
-    void GotoControl(HWND control) const {
-        ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    }
+    // Moves the focus to the control as Tab does: an edit's text (a combo box's too) is then
+    // selected, so typing replaces it, and the default button is kept right.
+    void GotoControl(HWND control) const;
     void SetItemText(int id, const std::string& text) const;
 
 private:

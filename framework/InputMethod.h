@@ -1,12 +1,13 @@
-// Digits-only fields and the input method: a half-composed Hangul syllable must never reach
-// their typing aids.
+// Keeping the input method out of number fields.
 #pragma once
 
 #include <windows.h>
 
 namespace fw {
 
-// Switches the input method off for the control; for a combo box also for its edit part.
+// Detaches the input method from the control (for a combo box, also from its edit part), so
+// that keys reach it as plain characters: a Korean IME would otherwise build a syllable inside
+// the field, raising change notifications for each unfinished stage of it.
 void DisableInputMethod(HWND control);
 
 }  // namespace fw

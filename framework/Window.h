@@ -15,7 +15,6 @@ public:
 
     std::string GetText() const;
     void SetText(const std::string& text) const;
-    void SetFocus() const { ::SetFocus(m_hWnd); }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }

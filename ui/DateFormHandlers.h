@@ -2,6 +2,8 @@
 // same code runs in the Win32 window and against the fake form of the unit tests.
 #pragma once
 
+#include <string>
+
 #include "ui/DateForm.h"
 
 // A local calendar date as the system clock gives it.
@@ -31,6 +33,9 @@ public:
     void OnDropDownEndMonth();
     void OnDropDownStartDay();
     void OnDropDownEndDay();
+    // A whole date pasted into a year field (StartYear or EndYear) fills that date and moves the
+    // focus on as typing it would; false for any other text, which the field pastes as usual.
+    bool FillPastedDate(FieldId year, const std::string& text);
 
 protected:
     ~DateFormHandlers() = default;

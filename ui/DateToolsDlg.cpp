@@ -225,11 +225,8 @@ bool CDateToolsDlg::IsChecked(ToolField field) {
     return IsDlgButtonChecked(m_hWnd, IdOf(field)) == BST_CHECKED;
 }
 
-// A combo box that had the focus before does not always select its text again when the focus
-// returns to it (seen under Wine), so its text is selected here too.
 void CDateToolsDlg::FocusField(ToolField field) {
     GotoControl(Item(field));
-    SendMessageW(Item(field), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }
 
 // Hidden controls are also disabled, so that the mnemonics of the other pages' check boxes

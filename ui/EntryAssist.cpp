@@ -4,10 +4,13 @@
 // throughout, even after it has cleared a field.
 #include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <string>
 
 #include "calendar/Data_Day.h"
 #include "ui/DateFormHandlers.h"
 #include "ui/FieldNumber.h"
+#include "ui/PastedDate.h"
 
 using enum FieldId;
 
@@ -69,12 +72,23 @@ void CheckYear(DateForm& form, FieldId year, int value, FieldId next) {
     }
 }
 
-// A month box: anything but 1..12 is emptied; two bytes move the focus on, emptied or not.
+// A month box: anything but 1..12 is emptied, except a lone "0" waiting for its second digit;
+// two bytes move the focus on, emptied or not.
 void CheckTypedMonth(DateForm& form, FieldId month, FieldId next) {
     const int value = form.GetFieldInt(month);
-    const std::size_t length = form.GetFieldText(month).size();
-    if (!IsMonth(value)) Clear(form, month);
-    if (length >= kCompleteBox) form.FocusField(next);
+    const std::string text = form.GetFieldText(month);
+    if (!IsMonth(value) && !AwaitsSecondDigit(text)) Clear(form, month);
+    if (text.size() >= kCompleteBox) form.FocusField(next);
+}
+
+// A day box: a day its month cannot have is emptied, except a lone "0" waiting for its second
+// digit. Returns whether the box was complete.
+bool CheckTypedDay(DateForm& form, FieldId day, FieldId month) {
+    const int value = form.GetFieldInt(day);
+    const int monthValue = form.GetFieldInt(month);
+    const std::string text = form.GetFieldText(day);
+    if (!TypedDayFits(value, monthValue) && !AwaitsSecondDigit(text)) Clear(form, day);
+    return text.size() >= kCompleteBox;
 }
 
 }  // namespace
@@ -101,18 +115,12 @@ void DateFormHandlers::OnEditChangeEndMonth() {
 }
 
 void DateFormHandlers::OnEditChangeStartDay() {
-    const int day = GetFieldInt(StartDay);
-    const int month = GetFieldInt(StartMonth);
-    const std::size_t length = GetFieldText(StartDay).size();
-    if (!TypedDayFits(day, month)) Clear(*this, StartDay);
-    if (length >= kCompleteBox) FocusField(EndYear);
+    if (CheckTypedDay(*this, StartDay, StartMonth)) FocusField(EndYear);
 }
 
 // The end day is the last field: the focus stays.
 void DateFormHandlers::OnEditChangeEndDay() {
-    const int day = GetFieldInt(EndDay);
-    const int month = GetFieldInt(EndMonth);
-    if (!TypedDayFits(day, month)) Clear(*this, EndDay);
+    CheckTypedDay(*this, EndDay, EndMonth);
 }
 
 // Within one year the end month starts at the start month. Only the years are compared, so two
@@ -144,4 +152,17 @@ void DateFormHandlers::OnDropDownEndDay() {
     const bool sameMonth = startYear == endYear && startMonth == endMonth;
     RebuildList(*this, EndDay, sameMonth ? startDay : 1,
                 LastListDay(kEndDayListLengths, endMonth, endYear));
+}
+
+// Month and day are written in plain decimal, as the today buttons write them. The start date
+// completed moves on to the end year; the end date keeps the focus, ready for Enter.
+bool DateFormHandlers::FillPastedDate(FieldId year, const std::string& text) {
+    const std::optional<CivilDate> date = ParsePastedDate(text);
+    if (!date) return false;
+    const bool start = year == StartYear;
+    SetFieldInt(year, date->year);
+    SetFieldInt(start ? StartMonth : EndMonth, date->month);
+    SetFieldInt(start ? StartDay : EndDay, date->day);
+    FocusField(start ? EndYear : EndDay);
+    return true;
 }

@@ -21,12 +21,12 @@ int ParseFieldInt(std::string_view text) {
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+bool AwaitsSecondDigit(std::string_view boxText) {
+    return boxText == "0";
+}
+
 std::string TwoColumnNumber(int n) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%2d", n);
     return buffer;
-}
-
-bool AwaitsSecondDigit(std::string_view boxText) {
-    return boxText == "0";
 }

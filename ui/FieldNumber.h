@@ -8,9 +8,8 @@
 // non-digit. 0 when no digit follows, and when the value does not fit a signed 32-bit integer.
 int ParseFieldInt(std::string_view text);
 
+// A month or day box holding a lone "0" waits for its second digit: "03" is March, "07" the 7th.
+bool AwaitsSecondDigit(std::string_view boxText);
+
 // Two-column number text of the month and day lists: " 1" .. " 9", "10" .. "31".
 std::string TwoColumnNumber(int n);
-
-// A lone "0" in a month or day box: the first digit of "01" .. "09", kept while the second
-// is awaited.
-bool AwaitsSecondDigit(std::string_view boxText);

@@ -1,52 +1,96 @@
 #include "ui/PastedDate.h"
 
-#include <cstddef>
+#include <string_view>
 
 namespace {
 
-// Reads up to maxDigits digits at text[i]; -1 when there is none.
-int ReadNumber(std::string_view text, std::size_t& i, std::size_t maxDigits) {
-    int value = 0;
-    std::size_t digits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < maxDigits) {
-        value = value * 10 + (text[i++] - '0');
-        ++digits;
-    }
-    return digits == 0 ? -1 : value;
+// "년", "월", "일" in CP949.
+constexpr std::string_view kYearUnit = "\xB3\xE2";
+constexpr std::string_view kMonthUnit = "\xBF\xF9";
+constexpr std::string_view kDayUnit = "\xC0\xCF";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-void SkipBlanks(std::string_view text, std::size_t& i) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+// Reads the text from left to right; every step either takes what it names or takes nothing.
+class Reader {
+public:
+    explicit Reader(std::string_view text) : m_text(text) {
+        while (!m_text.empty() && IsBlank(m_text.front())) m_text.remove_prefix(1);
+        while (!m_text.empty() && IsBlank(m_text.back())) m_text.remove_suffix(1);
+    }
+
+    bool AtEnd() const { return m_text.empty(); }
+
+    // minDigits..maxDigits decimal digits, and no digit right after them.
+    bool Number(std::size_t minDigits, std::size_t maxDigits, int& value) {
+        std::size_t count = 0;
+        int read = 0;
+        while (count < m_text.size() && IsDigit(m_text[count])) {
+            if (++count > maxDigits) return false;
+            read = read * 10 + (m_text[count - 1] - '0');
+        }
+        if (count < minDigits) return false;
+        m_text.remove_prefix(count);
+        value = read;
+        return true;
+    }
+
+    bool Take(std::string_view token) {
+        if (!m_text.starts_with(token)) return false;
+        m_text.remove_prefix(token.size());
+        return true;
+    }
+
+    // One of the separators, whichever comes first; '\0' when none.
+    char TakeOneOf(std::string_view separators) {
+        if (m_text.empty() || separators.find(m_text.front()) == std::string_view::npos) return 0;
+        const char taken = m_text.front();
+        m_text.remove_prefix(1);
+        return taken;
+    }
+
+    void SkipBlanks() {
+        while (!m_text.empty() && IsBlank(m_text.front())) m_text.remove_prefix(1);
+    }
+
+private:
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+    std::string_view m_text;
+};
+
+// "3월 7일" after "2009년", blanks allowed after each unit.
+bool ReadKoreanMonthDay(Reader& reader, int& month, int& day) {
+    reader.SkipBlanks();
+    if (!reader.Number(1, 2, month) || !reader.Take(kMonthUnit)) return false;
+    reader.SkipBlanks();
+    return reader.Number(1, 2, day) && reader.Take(kDayUnit);
 }
 
-// A separator after a number: '-', '.', '/', or the given CP949 unit ("년", "월", "일").
-bool SkipSeparator(std::string_view text, std::size_t& i, std::string_view unit) {
-    SkipBlanks(text, i);
-    if (i < text.size() && (text[i] == '-' || text[i] == '.' || text[i] == '/')) {
-        ++i;
-    } else if (text.substr(i, unit.size()) == unit) {
-        i += unit.size();
-    } else {
-        return false;
-    }
-    SkipBlanks(text, i);
+// "-03-07", "/3/7", ".3.7", ". 3. 7.": one separator used twice, blanks allowed after it, and
+// a closing full stop in the dotted form.
+bool ReadSeparatedMonthDay(Reader& reader, int& month, int& day) {
+    const char separator = reader.TakeOneOf("-/.");
+    if (separator == 0) return false;
+    const std::string_view separatorText(&separator, 1);
+    reader.SkipBlanks();
+    if (!reader.Number(1, 2, month) || !reader.Take(separatorText)) return false;
+    reader.SkipBlanks();
+    if (!reader.Number(1, 2, day)) return false;
+    if (separator == '.') reader.Take(separatorText);
     return true;
 }
 
 }  // namespace
 
-std::optional<CivilDate> ParsePastedDate(std::string_view text) {
-    std::size_t i = 0;
-    SkipBlanks(text, i);
+std::optional<CivilDate> ParsePastedDate(std::string_view cp949Text) {
+    Reader reader(cp949Text);
     CivilDate date{};
-    date.year = ReadNumber(text, i, 4);
-    if (date.year < 0 || !SkipSeparator(text, i, "\xB3\xE2")) return std::nullopt;  // "년"
-    date.month = ReadNumber(text, i, 2);
-    if (date.month < 0 || !SkipSeparator(text, i, "\xBF\xF9")) return std::nullopt;  // "월"
-    date.day = ReadNumber(text, i, 2);
-    if (date.day < 0) return std::nullopt;
-    SkipSeparator(text, i, "\xC0\xCF");  // "일" or a closing '.'
-    while (i < text.size() && (text[i] == '\r' || text[i] == '\n' || text[i] == ' ')) ++i;
-    if (i != text.size() || !IsValidDate(date)) return std::nullopt;
+    if (!reader.Number(4, 4, date.year)) return std::nullopt;
+    const bool read = reader.Take(kYearUnit) ? ReadKoreanMonthDay(reader, date.month, date.day)
+                                             : ReadSeparatedMonthDay(reader, date.month, date.day);
+    if (!read || !reader.AtEnd() || !IsValidDate(date)) return std::nullopt;
     return date;
 }

@@ -1,4 +1,4 @@
-// A whole date pasted into a year field, as people write one.
+// Reading a whole date out of pasted text, as people write dates in documents and mail.
 #pragma once
 
 #include <optional>
@@ -6,6 +6,7 @@
 
 #include "calendar/DateMath.h"
 
-// "2009-03-07", "2009.3.7", "2009. 3. 7.", "2009/03/07", "2009년 3월 7일": one date that
-// exists, else nothing.
+// The date when the text (CP949, blanks around it ignored) is exactly one date that exists, in
+// one of the forms "2009-03-07", "2009/03/07", "2009.3.7", "2009. 3. 7." and "2009년 3월 7일":
+// a four-digit year, then a month and a day of one or two digits.
 std::optional<CivilDate> ParsePastedDate(std::string_view cp949Text);

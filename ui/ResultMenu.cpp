@@ -60,7 +60,8 @@ ResultMenuOutcome ShowResultMenu(HWND form, HWND clicked, LPARAM where) {
     menu.AppendItem(kDateToolsCommand, kOpenDateToolsItem);
     switch (menu.Track(form, *at)) {
         case kCopyCommand:
-            if (count) fw::PutTextOnClipboard(form, *count);
+            // A copy that could not be made is said with the warning sound, never passed over.
+            if (count && !fw::PutTextOnClipboard(form, *count)) MessageBeep(MB_ICONWARNING);
             return ResultMenuOutcome::Done;
         case kDateToolsCommand:
             return ResultMenuOutcome::DateToolsChosen;

@@ -1,6 +1,8 @@
 #include "ui/TessaroDlg.h"
 
 #include "framework/Accessibility.h"
+#include "framework/Clipboard.h"
+#include "framework/InputMethod.h"
 #include "framework/Menu.h"
 #include "framework/Resources.h"
 #include "ui/AboutDlg.h"
@@ -39,6 +41,8 @@ const fw::Message<CTessaroDlg> CTessaroDlg::kMessages[] = {
     {WM_COMMAND,       BN_CLICKED,     IDC_UNTIL_TODAY, &CTessaroDlg::OnUntilToday},
     {WM_CONTEXTMENU,   0,              0,               &CTessaroDlg::OnContextMenu},
     {WM_HELP,          0,              0,               &CTessaroDlg::OnHelp},
+    {WM_COMMAND,       fw::kEditPaste, IDC_START_YEAR,  &CTessaroDlg::OnPasteStartYear},
+    {WM_COMMAND,       fw::kEditPaste, IDC_END_YEAR,    &CTessaroDlg::OnPasteEndYear},
 };
 // clang-format on
 
@@ -81,6 +85,9 @@ bool CTessaroDlg::OnInitDialog() {
     for (FieldId field : kDateFields)
         annotations.SetName(Field(field).m_hWnd, AccessibleName(field));
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_RESULT));
+    for (FieldId field : kDateFields) fw::DisableInputMethod(Field(field).m_hWnd);
+    m_editStartYear.WatchPaste();
+    m_editEndYear.WatchPaste();
     return true;
 }
 
@@ -151,6 +158,16 @@ void CTessaroDlg::OnHelp() {
     OpenUserGuide(m_hWnd);
 }
 
+void CTessaroDlg::OnPasteStartYear() {
+    if (!FillPastedDate(FieldId::StartYear, fw::GetClipboardText(m_hWnd)))
+        m_editStartYear.DefaultPaste();
+}
+
+void CTessaroDlg::OnPasteEndYear() {
+    if (!FillPastedDate(FieldId::EndYear, fw::GetClipboardText(m_hWnd)))
+        m_editEndYear.DefaultPaste();
+}
+
 LocalDate CTessaroDlg::ReadToday() {
     GetLocalTime(&m_localTime);
     return {m_localTime.wYear, m_localTime.wMonth, m_localTime.wDay};
@@ -211,5 +228,5 @@ void CTessaroDlg::AddListItem(FieldId field, const std::string& text) {
 }
 
 void CTessaroDlg::FocusField(FieldId field) {
-    Field(field).SetFocus();
+    GotoControl(Field(field).m_hWnd);
 }

@@ -41,6 +41,8 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnContextMenu(HWND clicked, LPARAM where);
     void OnHelp();
+    void OnPasteStartYear();
+    void OnPasteEndYear();
     void OpenDateTools();
 
 private:

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -180,6 +181,19 @@ void ClearClipboard() {
     CloseClipboard();
 }
 
+void PutOnClipboard(const std::wstring& text) {
+    OpenClipboardWaiting();
+    EmptyClipboard();
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        // cppcheck-suppress doubleFree ; cppcheck has SetClipboardData free it even on failure
+        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
 PROCESS_INFORMATION StartProgram(const std::wstring& path, const std::wstring& arguments) {
     std::wstring commandLine = L"\"" + path + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
@@ -309,11 +323,11 @@ void TessaroDriver::Press(WORD virtualKey) {
     SendKeys(inputs);
 }
 
-void TessaroDriver::PressAlt(WORD virtualKey) {
-    const WORD altScan = static_cast<WORD>(MapVirtualKeyW(VK_MENU, MAPVK_VK_TO_VSC));
-    std::vector<INPUT> inputs{KeyInput(VK_MENU, altScan, 0)};
+void TessaroDriver::PressWith(WORD modifier, WORD virtualKey) {
+    const WORD modifierScan = static_cast<WORD>(MapVirtualKeyW(modifier, MAPVK_VK_TO_VSC));
+    std::vector<INPUT> inputs{KeyInput(modifier, modifierScan, 0)};
     AddKeyStroke(inputs, virtualKey);
-    inputs.push_back(KeyInput(VK_MENU, altScan, KEYEVENTF_KEYUP));
+    inputs.push_back(KeyInput(modifier, modifierScan, KEYEVENTF_KEYUP));
     SendKeys(inputs);
 }
 

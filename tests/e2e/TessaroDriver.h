@@ -49,7 +49,9 @@ public:
     // Puts the focus into the field (selecting its text) and types over it.
     void TypeInto(int id, std::wstring_view text);
     void Press(WORD virtualKey);
-    void PressAlt(WORD virtualKey);
+    void PressAlt(WORD virtualKey) { PressWith(VK_MENU, virtualKey); }
+    // The key with a modifier held down (VK_CONTROL, VK_SHIFT, VK_MENU).
+    void PressWith(WORD modifier, WORD virtualKey);
     // A click on a button of the form; does not wait for what the click opens.
     void Click(int id);
     // A right-click with the mouse in the middle of the control; does not wait for a menu.
@@ -92,7 +94,8 @@ std::vector<std::wstring> ListItems(HWND comboBox);
 // Direct children in creation order.
 std::vector<HWND> Children(HWND parent);
 
-// The clipboard's Unicode text ("" when it holds none), and emptying it. Every program of the
-// Wine prefix shares the one clipboard.
+// The clipboard's Unicode text ("" when it holds none), emptying it and filling it. Every
+// program of the Wine prefix shares the one clipboard.
 std::wstring ClipboardText();
 void ClearClipboard();
+void PutOnClipboard(const std::wstring& text);

@@ -84,4 +84,81 @@ TEST(Typing, AnOpenedListOffersOnlyWhatFitsTheDatesTypedSoFar) {
     }
 }
 
+// Typed as the user guide writes it, spaces and all: a space is refused by a year field and
+// emptied by a box. The second pair goes over the first, each field replaced as the focus
+// reaches it.
+TEST(Typing, TheGuidesExampleFillsTheFormAndASecondPairTypedOverItReplacesIt) {
+    TessaroDriver app;
+    app.Type(L"2009 03 07 2009 12 25");
+    const wchar_t* first[] = {L"2009", L"03", L"07", L"2009", L"12", L"25"};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(app.Text(kDateFields[i]), first[i]);
+    app.Press(VK_RETURN);
+    EXPECT_EQ(app.Text(kResult), L"두 날짜 사이의 총 일수는 293일입니다.");
+
+    app.Focus(kStartYear);
+    app.Type(L"2010 01 01 2010 12 31");
+    app.Press(VK_RETURN);
+    EXPECT_EQ(app.Text(kResult), L"두 날짜 사이의 총 일수는 364일입니다.");
+
+    // One-digit months and days move on with Tab.
+    app.Click(kReset);
+    app.Type(L"2009");
+    for (const wchar_t* oneDigit : {L"3", L"7"}) {
+        app.Type(oneDigit);
+        app.Press(VK_TAB);
+    }
+    app.Type(L"2009 12 25");
+    app.Press(VK_RETURN);
+    EXPECT_EQ(app.Text(kResult), L"두 날짜 사이의 총 일수는 293일입니다.");
+}
+
+TEST(Typing, ALoneZeroWaitsForItsSecondDigitWhileZeroZeroAndZeroLetterVanish) {
+    const struct {
+        const wchar_t* keys;
+        const wchar_t* text;
+        int focusAfter;
+    } cases[] = {{L"0", L"0", kStartMonth}, {L"00", L"", kStartDay}, {L"0a", L"", kStartDay}};
+    for (const auto& c : cases) {
+        TessaroDriver app;
+        app.TypeInto(kStartMonth, c.keys);
+        EXPECT_EQ(app.Text(kStartMonth), c.text) << c.keys;
+        EXPECT_EQ(app.FocusedId(), c.focusAfter) << c.keys;
+    }
+}
+
+// Ctrl+V and Shift+Insert; a text that is not one existing date is pasted as any other text.
+TEST(Typing, AWholeDatePastedIntoAYearFieldFillsThatDate) {
+    const wchar_t* forms[] = {L"2009-03-07", L"2009.3.7", L"2009. 3. 7.", L"2009/03/07",
+                              L"2009년 3월 7일"};
+    const struct {
+        int year, month, day, focusAfter;
+        WORD modifier, key;
+    } dates[] = {{kStartYear, kStartMonth, kStartDay, kEndYear, VK_CONTROL, 'V'},
+                 {kEndYear, kEndMonth, kEndDay, kEndDay, VK_SHIFT, VK_INSERT}};
+    TessaroDriver app;
+    for (const wchar_t* form : forms) {
+        for (const auto& date : dates) {
+            SCOPED_TRACE(testing::Message() << date.year << ": " << testing::PrintToString(form));
+            app.Click(kReset);
+            PutOnClipboard(form);
+            app.Focus(date.year);
+            app.PressWith(date.modifier, date.key);
+            app.Settle();
+            EXPECT_EQ(app.Text(date.year), L"2009");
+            EXPECT_EQ(app.Text(date.month), L"3");
+            EXPECT_EQ(app.Text(date.day), L"7");
+            EXPECT_EQ(app.FocusedId(), date.focusAfter);
+        }
+    }
+    for (const wchar_t* text : {L"2009-02-29", L"2009-13-01"}) {
+        app.Click(kReset);
+        PutOnClipboard(text);
+        app.Focus(kStartYear);
+        app.PressWith(VK_CONTROL, 'V');
+        app.Settle();
+        EXPECT_EQ(app.Text(kStartYear), text);
+        EXPECT_EQ(app.Text(kStartMonth), L"");
+    }
+}
+
 }  // namespace

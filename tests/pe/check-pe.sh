@@ -26,7 +26,7 @@ if grep -q 'relocations stripped' <<<"$headers" ||
     fail "has no base relocations, so it cannot be loaded at a random address"
 fi
 
-allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|advapi32|shell32|ole32|oleaut32|oleacc|version|uxtheme|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\.dll$'
+allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|advapi32|shell32|ole32|oleaut32|oleacc|version|uxtheme|imm32|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\.dll$'
 dlls=$(sed -n 's/^\tDLL Name: //p' <<<"$headers")
 [ -n "$dlls" ] || fail "no import table found"
 while read -r dll; do

@@ -39,6 +39,7 @@ void FakeDateForm::WriteBySystem(FieldId field, const std::string& text) {
 }
 
 void FakeDateForm::EditByUser(const std::string& text) {
+    selected_ = false;
     Box(focus_).text = text;
     switch (focus_) {
         case StartYear:
@@ -92,7 +93,7 @@ void FakeDateForm::Type(std::string_view keys) {
         i += key.size();
         const bool digit = key.size() == 1 && key[0] >= '0' && key[0] <= '9';
         if (IsYear(focus_) && !digit) continue;  // refused, as a number-only edit field does
-        EditByUser(Text(focus_) + key);
+        EditByUser(selected_ ? key : Text(focus_) + key);
     }
 }
 
@@ -105,7 +106,8 @@ void FakeDateForm::Backspace() {
 }
 
 void FakeDateForm::Paste(std::string_view text) {
-    if (!text.empty()) EditByUser(Text(focus_) + std::string(text));
+    if (IsYear(focus_) && FillPastedDate(focus_, std::string(text))) return;
+    if (!text.empty()) EditByUser((selected_ ? "" : Text(focus_)) + std::string(text));
 }
 
 void FakeDateForm::OpenList(FieldId field) {

@@ -3,7 +3,9 @@
 // a year field runs that field's year handler inside the write, even when the text stays the
 // same; the system's writes to month and day boxes raise nothing; the user's edits of a box raise
 // its edit-change handler; day lists keep their items sorted; year fields refuse typed
-// non-digits. Commands are clicked by calling their handlers.
+// non-digits; a field the program moves the focus into has its text selected, so the next key
+// replaces it, while a click leaves the caret at the end. Commands are clicked by calling their
+// handlers.
 #pragma once
 
 #include <array>
@@ -35,7 +37,10 @@ public:
     void SetLineText(int lineId, const std::string& text) override;
     void ClearList(FieldId field) override;
     void AddListItem(FieldId field, const std::string& text) override;
-    void FocusField(FieldId field) override { focus_ = field; }
+    void FocusField(FieldId field) override {
+        focus_ = field;
+        selected_ = true;
+    }
 
     // Writes the six fields in tab order as the system does, so the year handlers run.
     void WriteFields(const std::array<std::string, 6>& texts) {
@@ -43,9 +48,13 @@ public:
     }
 
     // The user's actions. Typing, deleting and pasting go to the focused field.
-    void ClickInto(FieldId field) { focus_ = field; }
+    void ClickInto(FieldId field) {
+        focus_ = field;
+        selected_ = false;
+    }
     void Type(std::string_view keys);  // one CP949 character at a time
     void Backspace();                  // deletes the last character
+    // A year field hands the text to the form first, as the real one does.
     void Paste(std::string_view text);
     void OpenList(FieldId field);              // focuses the box, then drops its list down
     void Choose(FieldId field, size_t index);  // picks an item of the list
@@ -79,5 +88,6 @@ private:
 
     std::array<Control, 6> fields_;
     FieldId focus_ = FieldId::StartYear;
+    bool selected_ = false;  // the focused field's text is selected
     std::string resultLine_, todayLine_;
 };

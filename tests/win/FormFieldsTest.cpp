@@ -1,6 +1,10 @@
 // The date form's fields on real controls: which writes raise which notifications, and how
 // texts and list items come back. The handlers' own logic is tested against the fake form.
 #include <gtest/gtest.h>
+// clang-format off
+#include <windows.h>
+#include <imm.h>
+// clang-format on
 
 #include <functional>
 #include <string>
@@ -116,6 +120,27 @@ TEST(DateBox, ListItemChosenReadsAsItsNumberAndWritesLeaveTheListAlone) {
 
         form.SetFieldInt(StartDay, 3);
         EXPECT_EQ(ListItems(form.Control(StartDay)), items);
+    });
+}
+
+// Typing over a filled form: the form's own focus moves leave a field's text selected, as Tab
+// does; and keys reach every field as plain characters, with no input method attached.
+TEST(DateField, FocusMovedByTheFormSelectsTheTextAndNoInputMethodIsAttached) {
+    WithOpenForm([](TestForm& form) {
+        // Twice round: a combo box selects its text by itself only the first time.
+        for (FieldId field : {StartYear, StartMonth, StartDay, EndYear, EndMonth, EndDay, StartYear,
+                              StartMonth, StartDay, EndYear, EndMonth, EndDay}) {
+            HWND control = form.Control(field);
+            HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr);
+            if (!edit) edit = control;
+            form.SetFieldText(field, "12");
+            form.FocusField(field);
+            const auto selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
+            EXPECT_EQ(GetFocus(), edit);
+            EXPECT_EQ(LOWORD(selection), 0);
+            EXPECT_EQ(HIWORD(selection), 2);
+            EXPECT_EQ(ImmGetContext(edit), nullptr);
+        }
     });
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "../unit/Cp949.h"
@@ -25,6 +27,27 @@ TEST(ResultLine, CopiedTextReadsBackFromTheClipboardAsUnicode) {
         EXPECT_EQ(ClipboardText(), L"293");
         ASSERT_TRUE(fw::PutTextOnClipboard(form.m_hWnd, Cp949(u8"일수 1")));
         EXPECT_EQ(ClipboardText(), L"일수 1");
+    });
+}
+
+// Another program holding the clipboard open for a moment delays a copy but does not lose it;
+// one that keeps holding it makes the copy fail rather than pretend.
+TEST(ResultLine, CopyWaitsBrieflyForAClipboardHeldOpenElsewhere) {
+    WithOpenForm([](TestForm& form) {
+        for (const auto& [holdMs, copied] : {std::pair{40, true}, std::pair{1500, false}}) {
+            HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+            std::thread holder([&, holdMs = holdMs] {
+                if (OpenClipboard(nullptr)) {
+                    SetEvent(opened);
+                    Sleep(holdMs);
+                    CloseClipboard();
+                }
+            });
+            ASSERT_EQ(WaitForSingleObject(opened, 5000), WAIT_OBJECT_0);
+            EXPECT_EQ(fw::PutTextOnClipboard(form.m_hWnd, "293"), copied) << holdMs;
+            holder.join();
+            CloseHandle(opened);
+        }
     });
 }
 

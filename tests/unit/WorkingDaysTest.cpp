@@ -1,0 +1,107 @@
+#include "calendar/WorkingDays.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Iso(CivilDate date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
+}
+
+TEST(WorkingDays, CountsTheDaysTheDayCountCounts) {
+    const HolidayCalendar calendar;
+    // December 2026: 23 weekdays, 기독탄신일 on a Friday.
+    const PeriodWorkCount december =
+        CountWorkingDays(calendar, {2026, 12, 1}, {2026, 12, 31}, true);
+    EXPECT_EQ(december.days, 31);
+    EXPECT_EQ(december.weekdays, 23);
+    EXPECT_EQ(december.workingDays, 22);
+    ASSERT_EQ(december.holidays.size(), 1U);
+    EXPECT_FALSE(december.outsideCoverage);
+    // Without the start day 1 December (a Tuesday) is not counted.
+    EXPECT_EQ(CountWorkingDays(calendar, {2026, 12, 1}, {2026, 12, 31}, false).workingDays, 21);
+    // 2051 is uncovered: counted, with weekends alone left out, and said.
+    const PeriodWorkCount across = CountWorkingDays(calendar, {2050, 12, 30}, {2051, 1, 3}, false);
+    EXPECT_EQ(across.weekdays, 2);
+    EXPECT_EQ(across.workingDays, 2);
+    EXPECT_TRUE(across.outsideCoverage);
+}
+
+TEST(WorkingDays, ShiftsByWorkingDaysLikeWorkday) {
+    const HolidayCalendar calendar;
+    const struct {
+        CivilDate base;
+        std::int64_t amount;
+        Direction direction;
+        bool includeStart;
+        CivilDate expected;
+    } kCases[] = {
+        {{2026, 9, 21}, 10, Direction::After, false, {2026, 10, 8}},
+        {{2026, 10, 8}, 10, Direction::Before, false, {2026, 9, 21}},
+        {{2026, 9, 21}, 10, Direction::After, true, {2026, 10, 7}},
+        {{2026, 10, 3}, 1, Direction::After, true, {2026, 10, 6}},  // a holiday is not day 1
+        {{2026, 10, 6}, 1, Direction::Before, false, {2026, 10, 2}},
+        {{2026, 9, 21}, 0, Direction::After, false, {2026, 9, 21}},
+    };
+    for (const auto& c : kCases) {
+        const auto result =
+            ShiftWorkingDays(calendar, c.base, c.amount, c.direction, c.includeStart);
+        ASSERT_TRUE(result) << Iso(c.base);
+        EXPECT_EQ(Iso(result->date), Iso(c.expected)) << Iso(c.base) << " " << c.amount;
+        EXPECT_FALSE(result->outsideCoverage);
+    }
+    EXPECT_FALSE(ShiftWorkingDays(calendar, {9999, 12, 30}, 2, Direction::After, false));
+    EXPECT_FALSE(ShiftWorkingDays(calendar, {1, 1, 2}, 2, Direction::Before, false));
+    EXPECT_TRUE(
+        ShiftWorkingDays(calendar, {2050, 12, 30}, 3, Direction::After, false)->outsideCoverage);
+}
+
+// Adding N working days and counting the working days back gives N; the counts nest.
+TEST(WorkingDays, ShiftAndCountAgree) {
+    const HolidayCalendar calendar;
+    for (int year : {1989, 1990, 2005, 2017, 2025, 2026, 2050}) {
+        for (int month = 1; month <= 12; month += 3) {
+            for (std::int64_t amount : {1, 3, 10, 45, 400}) {
+                const CivilDate base{year, month, static_cast<int>(1 + amount % 28)};
+                const auto after =
+                    ShiftWorkingDays(calendar, base, amount, Direction::After, false);
+                const auto before =
+                    ShiftWorkingDays(calendar, base, amount, Direction::Before, false);
+                ASSERT_TRUE(after && before);
+                const PeriodWorkCount forward =
+                    CountWorkingDays(calendar, base, after->date, false);
+                const PeriodWorkCount backward =
+                    CountWorkingDays(calendar, before->date, base, true);
+                EXPECT_EQ(forward.workingDays, amount) << Iso(base);
+                EXPECT_TRUE(calendar.IsWorkingDay(after->date)) << Iso(base);
+                EXPECT_EQ(backward.workingDays - (calendar.IsWorkingDay(base) ? 1 : 0), amount);
+                EXPECT_LE(forward.workingDays, forward.weekdays);
+                EXPECT_LE(forward.weekdays, forward.days);
+            }
+        }
+    }
+}
+
+TEST(WorkingDays, DeadlineMovesPastSaturdaysAndHolidays) {
+    const HolidayCalendar calendar;
+    // 2026-09-03 + 1개월: 10-03 (Saturday, 개천절), 10-04 (Sunday), 10-05 (its substitute).
+    const auto moved = NextWorkingDayFrom(calendar, {2026, 10, 3});
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(Iso(moved->date), "2026-10-06");
+    ASSERT_EQ(moved->passed.size(), 3U);
+    EXPECT_EQ(moved->passed[0].holidays.size(), 1U);
+    EXPECT_TRUE(moved->passed[1].holidays.empty());
+    EXPECT_EQ(moved->passed[2].holidays.at(0).kind, HolidayKind::Substitute);
+
+    const auto stays = NextWorkingDayFrom(calendar, {2026, 10, 6});
+    ASSERT_TRUE(stays);
+    EXPECT_TRUE(stays->passed.empty());
+    EXPECT_TRUE(NextWorkingDayFrom(calendar, {2051, 1, 1})->outsideCoverage);
+}
+
+}  // namespace
