@@ -149,8 +149,11 @@ void CDateToolsDlg::OnContextMenu(HWND clicked, LPARAM where) {
     }
     const fw::PopupMenu menu;
     menu.AppendItem(kCopyCommand, kCopyToolResultItem, TextToCopy().has_value());
-    if (menu.Track(m_hWnd, *at) == kCopyCommand && TextToCopy())
-        fw::PutTextOnClipboard(m_hWnd, *TextToCopy());
+    // A copy that could not be made is said with the warning sound, as on the date form.
+    if (menu.Track(m_hWnd, *at) == kCopyCommand && TextToCopy() &&
+        !fw::PutTextOnClipboard(m_hWnd, *TextToCopy())) {
+        MessageBeep(MB_ICONWARNING);
+    }
 }
 
 void CDateToolsDlg::OnPeriodPage() {
