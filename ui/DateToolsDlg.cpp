@@ -239,7 +239,7 @@ void CDateToolsDlg::ShowPage(ToolPage page) {
         const std::optional<ToolPage> owner = PageOf(GetDlgCtrlID(child));
         if (!owner) continue;
         ShowWindow(child, *owner == page ? SW_SHOW : SW_HIDE);
-        EnableWindow(child, *owner == page);
+        EnableWindow(child, *owner == page ? TRUE : FALSE);
     }
     CheckRadioButton(m_hWnd, IDC_TOOLS_PAGE_PERIOD, IDC_TOOLS_PAGE_AGE,
                      IDC_TOOLS_PAGE_PERIOD + static_cast<int>(page));

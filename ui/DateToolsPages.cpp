@@ -3,7 +3,9 @@
 // vanish, day lists offer the days of the chosen month and year. Results follow every change;
 // one typed into a field is read out once the field is complete or left, so that a screen
 // reader does not read every keystroke's interim result.
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <cstdint>
 #include <span>
 
@@ -34,10 +36,9 @@ ToolField Offset(ToolField field, int by) {
 
 // The year field of the date the field belongs to; the field itself when it is no date's.
 ToolField DateOf(ToolField field) {
-    for (const ToolField year : kDateYears) {
-        if (field >= year && field <= Offset(year, 2)) return year;
-    }
-    return field;
+    const auto* year = std::ranges::find_if(
+        kDateYears, [&](ToolField y) { return field >= y && field <= Offset(y, 2); });
+    return year == std::end(kDateYears) ? field : *year;
 }
 
 std::size_t DateIndex(ToolField year) {
@@ -110,15 +111,6 @@ DateReading ReadDate(DateToolsForm& form, ToolField year) {
     return {IsValidDate(date) ? DateReading::Valid : DateReading::Nonexistent, date};
 }
 
-// The amount's digits as a number; at most seven digits, so it cannot overflow.
-std::int64_t ParseAmount(std::string_view digits) {
-    std::int64_t value = 0;
-    for (const char c : digits) {
-        if (c >= '0' && c <= '9') value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 struct PageOutcome {
     ToolResult result;
     bool hint;
@@ -128,18 +120,19 @@ struct PageOutcome {
 // exist is named; while anything is missing, the page's hint.
 PageOutcome Compute(DateToolsForm& form, ToolPage page) {
     const std::span<const ToolField> years = DatesOf(page);
-    DateReading dates[2] = {};
-    for (std::size_t i = 0; i < years.size(); ++i) dates[i] = ReadDate(form, years[i]);
-    for (const DateReading& reading : std::span(dates, years.size())) {
-        if (reading.state == DateReading::Nonexistent) {
-            const CivilDate d = reading.date;
-            return {{NonexistentDateText(d.year, d.month, d.day), std::nullopt}, false};
-        }
+    DateReading read[2] = {};
+    for (std::size_t i = 0; i < years.size(); ++i) read[i] = ReadDate(form, years[i]);
+    const std::span<const DateReading> dates(read, years.size());
+    const auto missing = std::ranges::find_if(
+        dates, [](const DateReading& d) { return d.state == DateReading::Nonexistent; });
+    if (missing != dates.end()) {
+        const CivilDate d = missing->date;
+        return {{NonexistentDateText(d.year, d.month, d.day), std::nullopt}, false};
     }
-    const PageOutcome hint{{PageHint(page), std::nullopt}, true};
-    for (const DateReading& reading : std::span(dates, years.size())) {
-        if (reading.state == DateReading::Incomplete) return hint;
-    }
+    PageOutcome hint{{PageHint(page), std::nullopt}, true};
+    if (std::ranges::any_of(
+            dates, [](const DateReading& d) { return d.state == DateReading::Incomplete; }))
+        return hint;
     switch (page) {
         case ToolPage::Period:
             return {PeriodResult(dates[0].date, dates[1].date, form.IsChecked(PeriodIncludeStart)),
@@ -156,7 +149,7 @@ PageOutcome Compute(DateToolsForm& form, ToolPage page) {
         direction < 0 || direction > 1) {
         return hint;
     }
-    return {ShiftResult(dates[0].date, ParseAmount(amount), static_cast<PeriodUnit>(unit),
+    return {ShiftResult(dates[0].date, ParseFieldInt(amount), static_cast<PeriodUnit>(unit),
                         static_cast<Direction>(direction), form.IsChecked(ShiftIncludeStart)),
             false};
 }
@@ -272,17 +265,15 @@ void DateToolsHandlers::OnBoxEditChange(ToolField box) {
         RebuildDayList(year);
         last = dayListLength_[DateIndex(year)];
     }
-    if (text.empty() || AwaitsSecondDigit(text)) {
-        Refresh(Announce::WhenLeft);
-    } else if (!IsDigits(text) || value < 1 || value > last) {
+    const bool waits = text.empty() || AwaitsSecondDigit(text);
+    if (!waits && (!IsDigits(text) || value < 1 || value > last)) {
         Write(box, "");
-        Refresh(Announce::WhenLeft);
-    } else if (text.size() >= kCompleteBox) {
+    } else if (!waits && text.size() >= kCompleteBox) {
         Refresh(Announce::Now);
         FocusField(isMonth ? Offset(box, 1) : AfterDay(year));
-    } else {
-        Refresh(Announce::WhenLeft);
+        return;
     }
+    Refresh(Announce::WhenLeft);
 }
 
 // The amount takes up to seven digits; anything else pasted into it is emptied.

@@ -68,14 +68,14 @@ TEST(DateTools, CompleteFieldsMoveOnAndImpossibleValuesVanishAsTyped) {
 TEST(DateTools, DayListsOfferTheDaysOfTheMonthInThatYearAndKeepTheDay) {
     FakeDateTools tools;
     tools.OnPageChosen(ToolPage::Period);
-    EXPECT_EQ(tools.List(StartDay).size(), 31u);
+    EXPECT_EQ(tools.List(StartDay).size(), 31U);
     TypeDate(tools, StartYear, "202402");
-    EXPECT_EQ(tools.List(StartDay).size(), 29u);
+    EXPECT_EQ(tools.List(StartDay).size(), 29U);
     EXPECT_EQ(tools.List(StartDay).back(), "29");
     tools.Type("29");
     tools.ClickInto(StartYear);
     tools.Type("2025");
-    EXPECT_EQ(tools.List(StartDay).size(), 28u);
+    EXPECT_EQ(tools.List(StartDay).size(), 28U);
     EXPECT_EQ(tools.Text(StartDay), "29");
     // The date that no longer exists is named, never computed.
     TypeDate(tools, EndYear, "20250301");
