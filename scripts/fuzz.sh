@@ -13,7 +13,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
 status=0
-for target in date_span_fuzz field_int_fuzz; do
+for target in date_span_fuzz field_int_fuzz date_math_fuzz; do
     run=build/fuzz/run/$target
     rm -rf "$run"
     mkdir -p "$run/artifacts"
@@ -27,7 +27,7 @@ for target in date_span_fuzz field_int_fuzz; do
     findings=$(find "$run/artifacts" -type f | wc -l)
     if [ "$rc" -ne 0 ] || [ "$findings" -ne 0 ]; then
         echo "$target: FAULT after ${executions:-?} executions (exit $rc); log: $run/log"
-        grep -E '^(date_span_fuzz|field_int_fuzz):|^  (expected|got)|ERROR|SUMMARY|Test unit written' \
+        grep -E '^(date_span_fuzz|field_int_fuzz|date_math_fuzz):|^  (expected|got)|ERROR|SUMMARY|Test unit written' \
             "$run/log" | head -20 || true
         status=1
     else

@@ -10,36 +10,9 @@
 
 #include "calendar/Data_Day.h"
 #include "tests/oracle/DateSpanOracle.h"
+#include "tests/fuzz/ByteReader.h"
 
 namespace {
-
-// Reads the input front to back, so seed files can be written by hand; past the end every
-// byte reads as 0.
-class ByteReader {
-public:
-    ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-
-    uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-
-    int32_t Int32() {
-        uint32_t value = 0;
-        for (int i = 0; i < 4; ++i) value = value << 8 | Byte();
-        return static_cast<int32_t>(value);
-    }
-
-    // One byte for spans up to 256 values, two bytes beyond.
-    int InRange(int low, int high) {
-        const unsigned span = static_cast<unsigned>(high - low) + 1;
-        unsigned raw = Byte();
-        if (span > 256) raw = raw << 8 | Byte();
-        return low + static_cast<int>(raw % span);
-    }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t pos_ = 0;
-};
 
 struct Date {
     int year, month, day;
