@@ -252,9 +252,9 @@ TEST(TheForm, TheExecutableCarriesItsKoreanVersionRecord) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010001U);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010002U);
     EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000U);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010001U);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010002U);
     EXPECT_EQ(fixed->dwProductVersionLS, 0x00000000U);
     EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask & VS_FF_DEBUG, 0U);  // a release build
     EXPECT_EQ(LOWORD(fixed->dwFileOS), VOS__WINDOWS32);
