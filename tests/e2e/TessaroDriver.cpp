@@ -108,7 +108,8 @@ std::wstring WindowsPath(const char* variable) {
     const std::wstring name = Widen(variable);
     std::wstring wide(GetEnvironmentVariableW(name.c_str(), nullptr, 0), L'\0');
     if (wide.size() <= 1) Fail(std::string(variable) + " names no program");
-    wide.resize(GetEnvironmentVariableW(name.c_str(), wide.data(), static_cast<DWORD>(wide.size())));
+    wide.resize(
+        GetEnvironmentVariableW(name.c_str(), wide.data(), static_cast<DWORD>(wide.size())));
     if (wide.starts_with(L"/")) {
         std::ranges::replace(wide, L'/', L'\\');
         wide = L"Z:" + wide;

@@ -23,9 +23,9 @@ JobProcess::JobProcess(const std::wstring& commandLine, HANDLE input, HANDLE out
     startup.hStdOutput = startup.hStdError = output != nullptr ? output : nul;
     std::wstring line = commandLine;
     // Suspended until it is in the job, so that nothing it starts escapes the job.
-    const BOOL started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
-                                        CREATE_SUSPENDED | CREATE_NO_WINDOW, nullptr, nullptr,
-                                        &startup, &process_);
+    const BOOL started =
+        CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
+                       CREATE_SUSPENDED | CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process_);
     const DWORD error = GetLastError();
     CloseHandle(nul);
     if (!started) {

@@ -40,8 +40,8 @@ std::vector<BYTE> CaptureScreen(const RECT& area, UINT& stride) {
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    const BOOL copied = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top,
-                               SRCCOPY | CAPTUREBLT);
+    const BOOL copied =
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY | CAPTUREBLT);
     SelectObject(memory, old);
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
@@ -135,7 +135,8 @@ std::vector<std::wstring> TakeScreenshots(const std::wstring& tourCommandLine,
         DWORD read = 0;
         while (ReadFile(fromTour, buffer, sizeof buffer, &read, nullptr) && read > 0) {
             pending.append(buffer, read);
-            for (size_t end = pending.find('\n'); end != std::string::npos; end = pending.find('\n')) {
+            for (size_t end = pending.find('\n'); end != std::string::npos;
+                 end = pending.find('\n')) {
                 std::istringstream line(pending.substr(0, end));
                 pending.erase(0, end + 1);
                 std::string word;
@@ -152,7 +153,8 @@ std::vector<std::wstring> TakeScreenshots(const std::wstring& tourCommandLine,
             }
         }
         if (!tour.Wait(kTourTimeoutMs) || tour.ExitCode() != 0) {
-            Fail("the tour ended early (exit code " + std::to_string(tour.ExitCode()) + "): " + said);
+            Fail("the tour ended early (exit code " + std::to_string(tour.ExitCode()) +
+                 "): " + said);
         }
     } catch (const std::exception& e) {
         error = e.what();

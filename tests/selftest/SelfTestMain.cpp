@@ -64,7 +64,8 @@ int Run() {
     const std::wstring folder = bundle + L"\\" + ReportFolderName();
     const std::wstring temp = folder + L"\\temp";
     if (!CreateDirectoryW(folder.c_str(), nullptr) || !CreateDirectoryW(temp.c_str(), nullptr)) {
-        PrintLine(L"selftest: cannot create " + folder + L" (is the folder read-only? "
+        PrintLine(L"selftest: cannot create " + folder +
+                  L" (is the folder read-only? "
                   L"extract the zip to a folder of your own)");
         return 2;
     }
@@ -78,9 +79,8 @@ int Run() {
     report.Field(L"Display language", facts.language);
     report.Field(L"Code pages", facts.codePages);
     report.Field(L"Display scale", facts.scale);
-    report.Field(L"Desktop", facts.desktopProblem.empty()
-                                 ? L"usable (focus and keystrokes)"
-                                 : L"NOT usable: " + facts.desktopProblem);
+    report.Field(L"Desktop", facts.desktopProblem.empty() ? L"usable (focus and keystrokes)"
+                                                          : L"NOT usable: " + facts.desktopProblem);
     report.Line();
     PrintLine(L"Tessaro self-test: " + facts.windows + L", " + facts.codePages);
     if (!facts.desktopProblem.empty()) {
@@ -107,7 +107,7 @@ int Run() {
         PrintLine(line);
         report.Line(line);
         if (!outcome.details.empty()) report.Indented(outcome.details);
-        (outcome.verdict == Verdict::Passed ? passed
+        (outcome.verdict == Verdict::Passed   ? passed
          : outcome.verdict == Verdict::Failed ? failed
                                               : notRun)++;
     }
@@ -132,8 +132,8 @@ int Run() {
     }
     RemoveDirectoryW(temp.c_str());
 
-    std::wstring summary = std::to_wstring(passed) + L" passed, " + std::to_wstring(failed) +
-                           L" failed";
+    std::wstring summary =
+        std::to_wstring(passed) + L" passed, " + std::to_wstring(failed) + L" failed";
     if (notRun > 0) summary += L", " + std::to_wstring(notRun) + L" skipped";
     report.Line(L"Summary: " + summary);
     PrintLine(L"Report and screenshots: " + folder);

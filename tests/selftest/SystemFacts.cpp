@@ -84,14 +84,13 @@ std::wstring Scale() {
 // session 0, not a locked screen or a session another user holds the console of.
 std::wstring DesktopProblem() {
     DWORD session = 0;
-    if (ProcessIdToSessionId(GetCurrentProcessId(), &session) && session == 0 &&
-        GetSystemMetrics(SM_REMOTESESSION) == 0 && GetForegroundWindow() == nullptr) {
+    if (ProcessIdToSessionId(GetCurrentProcessId(), &session) && session == 0) {
         return L"this runs in session 0 (a service), which has no desktop to work";
     }
     HDESK input = OpenInputDesktop(0, FALSE, DESKTOP_SWITCHDESKTOP);
     if (input == nullptr) {
-        return L"the desktop takes no input (the screen is locked, or the session is not the "
-               L"one at the console)";
+        return L"the desktop takes no input (the screen is locked, or the session is "
+               L"disconnected)";
     }
     wchar_t name[64] = L"";
     GetUserObjectInformationW(input, UOI_NAME, name, sizeof name, nullptr);
@@ -115,9 +114,10 @@ void BecomeDpiAware() {
 }
 
 SystemFacts ReadSystemFacts() {
-    return SystemFacts{Windows(), Language(),
-                       L"ANSI " + std::to_wstring(GetACP()) + L", OEM " + std::to_wstring(GetOEMCP()),
-                       Scale(), DesktopProblem()};
+    return SystemFacts{
+        Windows(), Language(),
+        L"ANSI " + std::to_wstring(GetACP()) + L", OEM " + std::to_wstring(GetOEMCP()), Scale(),
+        DesktopProblem()};
 }
 
 std::wstring FileVersion(const std::wstring& path) {

@@ -70,9 +70,12 @@ std::vector<TestEntry> ReadTestList(const std::wstring& path, const std::wstring
                 throw std::runtime_error("test list line " + std::to_string(number) +
                                          " has too few fields");
             }
-            TestEntry test{fields[0], fields[1] == L"desktop",
+            TestEntry test{fields[0],
+                           fields[1] == L"desktop",
                            static_cast<unsigned>(std::wcstoul(fields[2].c_str(), nullptr, 10)),
-                           fields[3], Expand(fields[4], bundle), {}};
+                           fields[3],
+                           Expand(fields[4], bundle),
+                           {}};
             for (size_t i = kFixedFields; i < fields.size(); ++i) {
                 const size_t equals = fields[i].find(L'=');
                 test.environment.emplace_back(fields[i].substr(0, equals),
@@ -97,7 +100,8 @@ std::wstring FailureText(const std::wstring& output) {
         } else if (inCase && line.starts_with(L"[  FAILED  ]")) {
             text += current + line + L"\n";
             inCase = false;
-        } else if (inCase && (line.starts_with(L"[       OK ]") || line.starts_with(L"[  SKIPPED ]"))) {
+        } else if (inCase &&
+                   (line.starts_with(L"[       OK ]") || line.starts_with(L"[  SKIPPED ]"))) {
             inCase = false;
         } else if (inCase) {
             current += line + L"\n";
@@ -119,8 +123,9 @@ TestOutcome RunTest(const TestEntry& test, const std::wstring& testsFolder,
 
     const std::wstring outputPath = tempFolder + L"\\" + test.name + L".out";
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    HANDLE output = CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    HANDLE output =
+        CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
     if (output == INVALID_HANDLE_VALUE) {
         outcome.verdict = Verdict::Failed;
         outcome.details = L"cannot create its output file " + outputPath;
@@ -130,8 +135,8 @@ TestOutcome RunTest(const TestEntry& test, const std::wstring& testsFolder,
     bool finished = false;
     DWORD exitCode = 0;
     try {
-        const JobProcess program(L"\"" + testsFolder + L"\\" + test.program + L"\" " + test.arguments,
-                                 nullptr, output);
+        const JobProcess program(
+            L"\"" + testsFolder + L"\\" + test.program + L"\" " + test.arguments, nullptr, output);
         finished = program.Wait(test.timeoutSeconds * 1000);
         exitCode = program.ExitCode();
     } catch (const std::exception& e) {

@@ -58,7 +58,8 @@ std::vector<std::wstring> SplitLines(std::wstring_view text) {
 }
 
 std::wstring Replace(std::wstring text, std::wstring_view from, std::wstring_view to) {
-    for (size_t at = text.find(from); at != std::wstring::npos; at = text.find(from, at + to.size())) {
+    for (size_t at = text.find(from); at != std::wstring::npos;
+         at = text.find(from, at + to.size())) {
         text.replace(at, from.size(), to);
     }
     return text;
