@@ -153,8 +153,9 @@ package_code=$(uuid_of "Tessaro package $version $payload")
 # guide's Korean name, which wixl cannot read from the .wxs, in the File table, with the database
 # switched to the Korean code page that holds it, and gives the long names the 8.3 short names
 # that wixl leaves out ("short name|long name"). wixl's major upgrade stops below the package's
-# own version; the upgrade row is made to include it (msidbUpgradeAttributesVersionMaxInclusive,
-# 512), so that a package of the installed version replaces it. The summary's template language
+# own version; its row is replaced by one that includes it (msidbUpgradeAttributesVersionMaxInclusive,
+# 512, beside MigrateFeatures; SQL cannot change a key column in place), so that a package of
+# the installed version replaces it. The summary's template language
 # is the product's, Korean.
 wixl_log=$build/wixl.log
 (cd "$stage" && faketime -f "$(date -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')" \
@@ -165,7 +166,9 @@ printf '\r\n\r\n949\t_ForceCodepage\r\n' >"$build/_ForceCodepage.idt"
 msibuild "$out/$msi" -i "$build/_ForceCodepage.idt" \
     -q "UPDATE \`File\` SET \`FileName\` = 'GUIDE.TXT|사용설명서.txt' WHERE \`File\` = 'Guide'" \
     -q "UPDATE \`File\` SET \`FileName\` = 'NOTICES.TXT|THIRD-PARTY-NOTICES.txt' WHERE \`File\` = 'Notices'" \
-    -q "UPDATE \`Upgrade\` SET \`Attributes\` = 513 WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'" \
+    -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'" \
+    -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`)
+        VALUES ('{$upgrade_code}', '$version', 513, 'WIX_UPGRADE_DETECTED')" \
     -s "Tessaro $version" Tessaro "x64;1042" "{$package_code}" ||
     fail "msibuild failed completing $msi"
 

@@ -25,9 +25,12 @@ void Check(HRESULT result, const char* what) {
 template <typename T>
 struct ComPtr {
     T* p = nullptr;
+    ComPtr() = default;
     ~ComPtr() {
         if (p != nullptr) p->Release();
     }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
     T** operator&() { return &p; }
     T* operator->() const { return p; }
 };

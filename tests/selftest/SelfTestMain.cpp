@@ -56,7 +56,7 @@ private:
 
 int Run() {
     BecomeDpiAware();
-    wchar_t self[MAX_PATH * 4];
+    wchar_t self[MAX_PATH * 4] = L"";
     GetModuleFileNameW(nullptr, self, MAX_PATH * 4);
     const std::wstring tests = FolderOf(self);
     const std::wstring bundle = FolderOf(tests);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -47,11 +48,15 @@ public:
         saved_.emplace_back(name, length > 0 ? std::optional<std::wstring>(old) : std::nullopt);
         SetEnvironmentVariableW(name.c_str(), value.c_str());
     }
+    ScopedEnvironment() = default;
     ~ScopedEnvironment() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            SetEnvironmentVariableW(it->first.c_str(), it->second ? it->second->c_str() : nullptr);
-        }
+        std::for_each(saved_.rbegin(), saved_.rend(), [](const auto& variable) {
+            SetEnvironmentVariableW(variable.first.c_str(),
+                                    variable.second ? variable.second->c_str() : nullptr);
+        });
     }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
 private:
     std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
