@@ -118,14 +118,19 @@ if [ "${1:-}" = --wine ]; then
     # The self-test bundle, as a tester on Korean Windows would run it.
     bundle="$drive/users/홍길동/바탕 화면/self test"
     mkdir -p "$bundle" && unzip -q -d "$bundle" "$work/new/Tessaro-$version-win64-selftest.zip"
-    selftest() {  # log name: runs selftest.cmd; its output in the log, its report folder in $report
+    # Runs selftest.cmd as a double-click would (its closing pause reads the empty input). Its
+    # output, and its report with LF line ends, go to $work/NAME.txt and NAME-report.txt; its
+    # summary line to $summary and its report folder to $report.
+    selftest() {  # name
         local status=0
         rm -rf "$bundle"/selftest-*
         wine cmd /c 'C:\users\홍길동\바탕 화면\self test\selftest.cmd' </dev/null >"$work/$1.log" 2>&1 || status=$?
         report=$(ls -d "$bundle"/selftest-*/)
         tr -d '\r' <"$work/$1.log" >"$work/$1.txt"
-        sed -n 's/^/       /; 1,9p' "$report/report.txt"
-        echo "       $(tail -1 "$work/$1.txt") (exit $status, bundle $(du -sk "$bundle/tests" | cut -f1) KB unpacked)"
+        tr -d '\r' <"$report/report.txt" >"$work/$1-report.txt"
+        summary=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$work/$1.txt" | tail -1)
+        sed -n 's/^/       /; 1,9p' "$work/$1-report.txt"
+        echo "       $summary (exit $status, bundle $(du -sk "$bundle/tests" | cut -f1) KB unpacked)"
         return "$status"
     }
     expected=$(grep -v '^#' "$bundle/tests/tests.txt" | cut -f1)
@@ -140,21 +145,21 @@ if [ "${1:-}" = --wine ]; then
             [ -z "${TESSARO_WINDOWS_STAGE_LOG:-}" ] || grep -qE "Test +#[0-9]+: $name \.+ +Passed" "$TESSARO_WINDOWS_STAGE_LOG" ||
                 { echo "the Windows stage did not pass $name"; return 1; }
         done
-        [ "$(tail -1 "$work/bundle.txt")" = "$(wc -l <<<"$expected") passed, 0 failed" ]
+        [ "$summary" = "$(wc -l <<<"$expected") passed, 0 failed" ]
     }
     reports_the_system_and_screens() {
         local file
         local windows
         windows=$(wine cmd /c ver | tr -d '\r' | sed -n 's/^Microsoft Windows \([0-9.]*\)$/\1/p')
-        [ -n "$windows" ] && grep -qE "^Windows: .*, version ${windows//./\\.}\.[0-9]+$" "$report/report.txt" &&
-            grep -q '^Code pages: *ANSI 949, OEM 949$' "$report/report.txt" &&
-            grep -q "^Tessaro: *$version.0, C:.*self test.Tessaro.exe$" "$report/report.txt" || return 1
+        [ -n "$windows" ] && grep -qE "^Windows: .*, version ${windows//./\\.}\.[0-9]+$" "$work/bundle-report.txt" &&
+            grep -q '^Code pages: *ANSI 949, OEM 949$' "$work/bundle-report.txt" &&
+            grep -q "^Tessaro: *$version.0, C:.*self test.Tessaro.exe$" "$work/bundle-report.txt" || return 1
         for file in form-result copy-menu about-box exit-question; do
             [ "$(head -c 8 "$report/$file.png" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
                 { echo "no picture $file.png"; return 1; }
         done
         # Nothing beside the report folder: no temporary files left, no other new file.
-        [ "$(cd "$bundle" && find . -newer tests/tests.txt ! -path './selftest-*' | wc -l)" = 0 ] &&
+        [ "$(cd "$bundle" && find . -type f -newer tests/tests.txt ! -path './selftest-*' | wc -l)" = 0 ] &&
             [ ! -e "$report/temp" ]
     }
     check "the self-test bundle runs from 'C:\users\홍길동\바탕 화면\self test' and exits 0" selftest bundle
@@ -167,8 +172,8 @@ if [ "${1:-}" = --wine ]; then
         grep -P '^e2e_form_korean\t' "$work/tests.txt" |
             sed 's/^e2e_form_korean/planted_failure/; s/=TheForm\.\*/=TheForm.RunsUnderTheCodePageOfItsLocale/; s/={acp}/=1/' \
                 >>"$bundle/tests/tests.txt"
-        ! selftest planted && [ "$(tail -1 "$work/planted.txt")" = "1 passed, 1 failed" ] &&
-            grep -q '^FAILED  planted_failure' "$report/report.txt" && grep -q 'Which is: 949' "$report/report.txt"
+        ! selftest planted && [ "$summary" = "1 passed, 1 failed" ] &&
+            grep -q '^FAILED  planted_failure' "$work/planted-report.txt" && grep -q 'Which is: 949' "$work/planted-report.txt"
     }
     cp "$bundle/tests/tests.txt" "$work/tests.txt"
     check "a planted failing test makes it exit non-zero, with the failure in the report" planted
