@@ -34,7 +34,9 @@ enum class Direction { After, Before };
 // With includeStart, After: the last day of the period that starts on the base date (days:
 // base + N - 1; months: the day before the same-numbered day of the target month, or the
 // target month's last day when it lacks that day). Before mirrors it: the first day of the
-// period that ends on the base date. Nothing when the result lies outside years 1..9999.
+// period that ends on the base date. Nothing when the result lies outside years 1..9999. An
+// amount of 0 gives the base date in every mode; a negative amount or a base date that does not
+// exist gives nothing.
 std::optional<CivilDate> ShiftDate(CivilDate base, std::int64_t amount, PeriodUnit unit,
                                    Direction direction, bool includeStart);
 
@@ -48,7 +50,8 @@ struct YearsMonthsDays {
 // The period from `from` to `to` (from <= to) as whole months counted from `from`, then the
 // days left. Without includeStart the start day is not counted (one month after 31 January
 // has passed on 28 February); with it the period holds both days (7 March .. 25 December 2009
-// is 0 years 9 months 19 days; 31 January .. 28 February is one month).
+// is 0 years 9 months 19 days; 31 January .. 28 February is one month). Dates in the other
+// order are taken the other way round; a date that does not exist gives 0 0 0.
 YearsMonthsDays BreakDownPeriod(CivilDate from, CivilDate to, bool includeStart);
 
 struct Age {
