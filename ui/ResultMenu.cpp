@@ -10,11 +10,13 @@
 #include "framework/Window.h"
 #include "res/resource.h"
 #include "ui/CountToCopy.h"
+#include "ui/DateToolsTexts.h"
 #include "ui/FormTexts.h"
 
 namespace {
 
 constexpr UINT kCopyCommand = 1;
+constexpr UINT kDateToolsCommand = 2;
 
 // The context-menu key and Shift+F10 send the point (-1, -1).
 bool IsKeyboardRequest(LPARAM where) {
@@ -30,28 +32,40 @@ bool IsButtonOf(HWND form, HWND window) {
 
 }  // namespace
 
-// The line is a static control without notifications: it lets mouse clicks through to the form
-// beneath it, so a right-click on it reaches the form as the form's own, at a point inside the
-// line. Fields and boxes answer the request themselves and never pass it on; a button passes
-// it on as its own, with a point inside the button.
-bool ShowResultMenu(HWND form, HWND clicked, LPARAM where) {
+// The area lets mouse clicks through to the window beneath it, so a right-click on it reaches
+// the window as the window's own, at a point inside the area. Fields and boxes answer the
+// request themselves and never pass it on; a button passes it on as its own, with a point
+// inside the button.
+std::optional<POINT> ResultMenuPoint(HWND window, HWND resultArea, HWND clicked, LPARAM where) {
+    RECT area{};
+    GetWindowRect(resultArea, &area);
+    const POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    if (IsKeyboardRequest(where)) {
+        if (!IsButtonOf(window, GetFocus())) return std::nullopt;
+        return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    }
+    if ((clicked != window && clicked != resultArea) || !PtInRect(&area, at)) return std::nullopt;
+    return at;
+}
+
+ResultMenuOutcome ShowResultMenu(HWND form, HWND clicked, LPARAM where) {
     fw::Window line;
     line.Attach(GetDlgItem(form, IDC_RESULT));
-    RECT lineRect{};
-    GetWindowRect(line.m_hWnd, &lineRect);
-    POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
-    if (IsKeyboardRequest(where)) {
-        if (!IsButtonOf(form, GetFocus())) return false;
-        at = {(lineRect.left + lineRect.right) / 2, (lineRect.top + lineRect.bottom) / 2};
-    } else if ((clicked != form && clicked != line.m_hWnd) || !PtInRect(&lineRect, at)) {
-        return false;
-    }
+    const std::optional<POINT> at = ResultMenuPoint(form, line.m_hWnd, clicked, where);
+    if (!at) return ResultMenuOutcome::NotForTheMenu;
 
     const std::optional<std::string> count = CountToCopy(line.GetText());
     const fw::PopupMenu menu;
     menu.AppendItem(kCopyCommand, kCopyResultItem, count.has_value());
-    // A copy that could not be made is said with the warning sound, never passed over.
-    if (menu.Track(form, at) == kCopyCommand && count && !fw::PutTextOnClipboard(form, *count))
-        MessageBeep(MB_ICONWARNING);
-    return true;
+    menu.AppendItem(kDateToolsCommand, kOpenDateToolsItem);
+    switch (menu.Track(form, *at)) {
+        case kCopyCommand:
+            // A copy that could not be made is said with the warning sound, never passed over.
+            if (count && !fw::PutTextOnClipboard(form, *count)) MessageBeep(MB_ICONWARNING);
+            return ResultMenuOutcome::Done;
+        case kDateToolsCommand:
+            return ResultMenuOutcome::DateToolsChosen;
+        default:
+            return ResultMenuOutcome::Done;
+    }
 }

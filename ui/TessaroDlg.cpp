@@ -6,6 +6,8 @@
 #include "framework/Menu.h"
 #include "framework/Resources.h"
 #include "ui/AboutDlg.h"
+#include "ui/DateToolsDlg.h"
+#include "ui/DateToolsTexts.h"
 #include "ui/FormTexts.h"
 #include "ui/IconPosition.h"
 #include "ui/ResultMenu.h"
@@ -67,6 +69,8 @@ bool CTessaroDlg::OnInitDialog() {
 
     if (const fw::Menu menu(GetSystemMenu(m_hWnd, FALSE)); menu) {
         const std::string about = fw::LoadResString(IDS_ABOUTBOX);
+        menu.AppendSeparator();
+        menu.AppendItem(IDM_DATETOOLS, kOpenDateToolsItem);
         if (!about.empty()) {
             menu.AppendSeparator();
             menu.AppendItem(IDM_ABOUTBOX, about);
@@ -95,6 +99,8 @@ void CTessaroDlg::OnSysCommand(UINT id, LPARAM /*lParam*/) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
+    } else if ((id & 0xFFF0) == IDM_DATETOOLS) {
+        OpenDateTools();
     } else {
         Default();
     }
@@ -124,7 +130,28 @@ void CTessaroDlg::OnTimer(UINT_PTR id) {
 }
 
 void CTessaroDlg::OnContextMenu(HWND clicked, LPARAM where) {
-    if (!ShowResultMenu(m_hWnd, clicked, where)) Default();
+    switch (ShowResultMenu(m_hWnd, clicked, where)) {
+        case ResultMenuOutcome::NotForTheMenu:
+            Default();
+            break;
+        case ResultMenuOutcome::DateToolsChosen:
+            OpenDateTools();
+            break;
+        case ResultMenuOutcome::Done:
+            break;
+    }
+}
+
+// The tools start from the form's two dates when its six fields hold two that exist.
+void CTessaroDlg::OpenDateTools() {
+    std::optional<DatePair> dates;
+    const CivilDate start{GetFieldInt(FieldId::StartYear), GetFieldInt(FieldId::StartMonth),
+                          GetFieldInt(FieldId::StartDay)};
+    const CivilDate end{GetFieldInt(FieldId::EndYear), GetFieldInt(FieldId::EndMonth),
+                        GetFieldInt(FieldId::EndDay)};
+    if (IsValidDate(start) && IsValidDate(end)) dates = DatePair{start, end};
+    CDateToolsDlg tools(m_hWnd, dates);
+    tools.DoModal();
 }
 
 void CTessaroDlg::OnHelp() {

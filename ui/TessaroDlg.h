@@ -43,6 +43,7 @@ protected:
     void OnHelp();
     void OnPasteStartYear();
     void OnPasteEndYear();
+    void OpenDateTools();
 
 private:
     static const fw::Message<CTessaroDlg> kMessages[];

@@ -67,6 +67,23 @@ void Tour() {
     Shot("copy-menu", Union(Bounds(app.Form()), Bounds(app.WaitForMenu())));
     app.Press(VK_ESCAPE);
 
+    // The date tools, opened with the form's dates: one picture per page.
+    app.SystemCommand(0x20);
+    HWND tools = app.WaitForOtherDialog();
+    HWND form = app.WorkOn(tools);
+    const RECT both = Union(Bounds(form), Bounds(tools));
+    Shot("tools-period", both);
+    app.PressAlt('A');
+    app.Type(L"20260101100");
+    app.PressAlt('I');
+    Shot("tools-shift", both);
+    app.PressAlt('G');
+    app.Type(L"19900520");
+    Shot("tools-age", both);
+    app.Press(VK_ESCAPE);
+    WaitUntil([&] { return IsWindow(tools) == FALSE; });
+    app.WorkOn(form);
+
     HWND endDay = app.Control(kEndDay);
     app.Focus(kEndDay);
     app.Press(VK_F4);

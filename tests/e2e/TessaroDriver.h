@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The program named by an environment variable (TESSARO_EXE: the program under test), given
@@ -67,6 +68,10 @@ public:
     HWND OtherDialog() const;
     // Clicks a button of another dialog, e.g. IDYES or IDNO on the exit question.
     void Answer(HWND dialog, int buttonId);
+
+    // Works another dialog of the program (the date tools) through Control, Text, Focus and
+    // the rest, until switched back; returns the dialog worked before.
+    HWND WorkOn(HWND dialog) { return std::exchange(form_, dialog); }
 
     bool IsRunning() const;
     void WaitForExit(DWORD timeoutMs = 5000);

@@ -33,12 +33,13 @@ TEST(FormText, HangulShowsAsWrittenAndReadsBackAsCp949) {
     });
 }
 
-TEST(FormText, SystemMenuEndsWithASeparatorAndTheAboutItem) {
+TEST(FormText, SystemMenuEndsWithTheDateToolsASeparatorAndTheAboutItem) {
     WithOpenForm([](TestForm& form) {
         HMENU menu = GetSystemMenu(form.m_hWnd, FALSE);
         ASSERT_NE(menu, nullptr);
         const int count = GetMenuItemCount(menu);
-        ASSERT_GE(count, 2);
+        ASSERT_GE(count, 3);
+        EXPECT_EQ(GetMenuItemID(menu, count - 3), static_cast<UINT>(IDM_DATETOOLS));
         EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
         EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
         wchar_t text[64] = {};

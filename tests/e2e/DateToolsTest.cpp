@@ -1,0 +1,112 @@
+// The date tools window as a user works it: opened from the date form's window menu and its
+// result menu, one flow per page typed by keyboard, results appearing as typed, and copying.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FormControls.h"
+#include "TessaroDriver.h"
+
+namespace {
+
+// The tools window's controls, written down independently of the program's headers.
+enum ToolsControl {
+    kClose = 2,
+    kPeriodStartYear = 1100,
+    kPeriodEndYear = 1103,
+    kBaseYear = 1107,
+    kAmount = 1110,
+    kBirthYear = 1114,
+    kReferenceYear = 1117,
+    kToolsResult = 1140,
+};
+constexpr WPARAM kDateToolsCommand = 0x20;
+
+// Opens the tools from the window menu and works on them.
+HWND OpenFromWindowMenu(TessaroDriver& app) {
+    app.SystemCommand(kDateToolsCommand);
+    HWND tools = app.WaitForOtherDialog();
+    EXPECT_EQ(WindowText(tools), L"날짜 계산 도구");
+    app.WorkOn(tools);
+    return tools;
+}
+
+void ExpectCopied(TessaroDriver& app, const std::wstring& text) {
+    ClearClipboard();
+    app.RightClick(kToolsResult);
+    HWND menu = app.WaitForMenu();
+    app.Press('C');
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(menu) == FALSE; })) << "the menu stays";
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == text; })) << ClipboardText();
+}
+
+TEST(DateTools, PeriodPageStartsFromTheFormsDatesAndFollowsTheTyping) {
+    TessaroDriver app;
+    for (const auto& [field, text] : {std::pair{kStartYear, L"2009"},
+                                      {kStartMonth, L"3"},
+                                      {kStartDay, L"7"},
+                                      {kEndYear, L"2009"},
+                                      {kEndMonth, L"12"},
+                                      {kEndDay, L"25"}}) {
+        app.TypeInto(field, text);
+    }
+    HWND form = app.Form();
+    HWND tools = OpenFromWindowMenu(app);
+    EXPECT_EQ(app.FocusedId(), kPeriodStartYear);
+    EXPECT_TRUE(app.Text(kToolsResult).starts_with(L"293일\r\n0년 9개월 18일\r\n41주 6일\r\n"));
+
+    app.Type(L"2008");  // replaces the selected year and moves on to the month
+    EXPECT_EQ(app.FocusedId(), kPeriodStartYear + 1);
+    app.PressAlt('I');
+    const std::wstring period =
+        L"659일 (시작일 포함)\r\n1년 9개월 19일\r\n94주 1일\r\n"
+        L"시작일: 2008년 3월 7일 금요일\r\n종료일: 2009년 12월 25일 금요일";
+    EXPECT_EQ(app.Text(kToolsResult), period);
+    ExpectCopied(app, period);
+
+    app.Press(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindow(tools) == FALSE; }));
+    app.WorkOn(form);
+    EXPECT_EQ(app.Text(kStartYear), L"2009");  // the form is as it was
+}
+
+TEST(DateTools, ShiftPageOpensFromTheResultMenuWithTodayAndCopiesTheDateAsIso) {
+    TessaroDriver app;
+    app.RightClick(kResult);
+    app.WaitForMenu();
+    app.Press('D');
+    app.WorkOn(app.WaitForOtherDialog());
+    EXPECT_EQ(app.FocusedId(), kBaseYear);
+    EXPECT_EQ(app.Text(kToolsResult), L"날짜와 기간을 입력하면 결과가 바로 나옵니다.");
+
+    app.Type(L"20260101100");  // the date's fields move on to the amount
+    EXPECT_EQ(app.FocusedId(), kAmount);
+    EXPECT_EQ(app.Text(kToolsResult), L"2026년 4월 11일 토요일\r\n기준일부터 100일 후");
+    app.PressAlt('I');
+    EXPECT_EQ(app.Text(kToolsResult), L"2026년 4월 10일 금요일\r\n기준일부터 99일 후");
+    ClearClipboard();
+    app.Focus(kClose);
+    app.Press(VK_APPS);
+    app.WaitForMenu();
+    app.Press('C');
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == L"2026-04-10"; })) << ClipboardText();
+}
+
+TEST(DateTools, AgePageCountsTheBirthDayAndTheLeapDay) {
+    TessaroDriver app;
+    OpenFromWindowMenu(app);
+    app.PressAlt('G');
+    EXPECT_EQ(app.FocusedId(), kBirthYear);
+    app.Type(L"19900520");
+    EXPECT_EQ(app.FocusedId(), kReferenceYear);
+    app.Type(L"20261209");
+    EXPECT_EQ(app.Text(kToolsResult),
+              L"만 36세\r\n연 나이: 36세\r\n세는 나이: 37세\r\n"
+              L"만 37세가 되는 날: 2027년 5월 20일 목요일 (162일 남음)");
+    app.TypeInto(kBirthYear, L"20240229");  // the month and day are selected as the focus moves
+    app.TypeInto(kReferenceYear, L"20250228");
+    EXPECT_TRUE(app.Text(kToolsResult).starts_with(L"만 0세 (11개월)\r\n"))
+        << app.Text(kToolsResult);
+}
+
+}  // namespace

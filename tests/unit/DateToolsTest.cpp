@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "Cp949.h"
+#include "FakeDateTools.h"
+
+using enum ToolField;
+
+namespace {
+
+void TypeDate(FakeDateTools& tools, ToolField year, std::string_view keys) {
+    tools.ClickInto(year);
+    tools.Type(keys);
+}
+
+}  // namespace
+
+TEST(DateTools, OpensOnThePeriodPageWithTheMainFormsDatesElseOnTheShiftPageWithToday) {
+    FakeDateTools withDates(DatePair{{2009, 3, 7}, {2009, 12, 25}});
+    EXPECT_EQ(withDates.shownPage, ToolPage::Period);
+    EXPECT_EQ(withDates.Focus(), StartYear);
+    EXPECT_EQ(withDates.Text(EndDay), "25");
+    EXPECT_TRUE(withDates.result.starts_with(Cp949(u8"293일\r\n0년 9개월 18일\r\n41주 6일\r\n")));
+    EXPECT_EQ(withDates.announcements, 0);
+
+    FakeDateTools without;
+    EXPECT_EQ(without.shownPage, ToolPage::Shift);
+    EXPECT_EQ(without.Focus(), BaseYear);
+    EXPECT_EQ(without.Text(BaseYear) + without.Text(BaseMonth) + without.Text(BaseDay), "2026129");
+    EXPECT_EQ(without.Text(ReferenceYear), "2026");
+    EXPECT_EQ(without.GetSelection(Unit) + without.GetSelection(ShiftDirection), 0);
+    EXPECT_EQ(without.result, Cp949(u8"날짜와 기간을 입력하면 결과가 바로 나옵니다."));
+}
+
+TEST(DateTools, CompleteFieldsMoveOnAndImpossibleValuesVanishAsTyped) {
+    const std::string hangul = Cp949(u8"가");
+    const struct {
+        ToolField field;
+        std::string keys;
+        std::string text;
+        ToolField focus;
+    } cases[] = {
+        {StartYear, "202", "202", StartYear},
+        {StartYear, "2025", "2025", StartMonth},
+        {BaseYear, "20-2a5", "2025", BaseMonth},  // typed non-digits are refused
+        {StartMonth, "0", "0", StartMonth},
+        {StartMonth, "02", "02", StartDay},
+        {StartMonth, "00", "", StartMonth},
+        {StartMonth, "13", "", StartMonth},
+        {StartMonth, hangul, "", StartMonth},
+        {StartDay, "07", "07", EndYear},
+        {StartDay, "29", "", StartDay},  // February 2025 has no 29th
+        {EndDay, "28", "28", EndDay},    // the last date field of its page keeps the focus
+        {BaseDay, "28", "28", Amount},
+        {BirthDay, "28", "28", ReferenceYear},
+        {ReferenceDay, "28", "28", ReferenceDay},
+        {Amount, "12345678", "1234567", Amount},
+    };
+    for (const auto& c : cases) {
+        FakeDateTools tools;
+        for (const ToolField year : {StartYear, EndYear, BaseYear, BirthYear, ReferenceYear})
+            tools.WriteDate(year, "2025", "2", "");
+        TypeDate(tools, c.field, c.keys);
+        EXPECT_EQ(tools.Text(c.field), c.text) << static_cast<int>(c.field) << " " << c.keys;
+        EXPECT_EQ(tools.Focus(), c.focus) << static_cast<int>(c.field) << " " << c.keys;
+    }
+}
+
+TEST(DateTools, DayListsOfferTheDaysOfTheMonthInThatYearAndKeepTheDay) {
+    FakeDateTools tools;
+    tools.OnPageChosen(ToolPage::Period);
+    EXPECT_EQ(tools.List(StartDay).size(), 31U);
+    TypeDate(tools, StartYear, "202402");
+    EXPECT_EQ(tools.List(StartDay).size(), 29U);
+    EXPECT_EQ(tools.List(StartDay).back(), "29");
+    tools.Type("29");
+    tools.ClickInto(StartYear);
+    tools.Type("2025");
+    EXPECT_EQ(tools.List(StartDay).size(), 28U);
+    EXPECT_EQ(tools.Text(StartDay), "29");
+    // The date that no longer exists is named, never computed.
+    TypeDate(tools, EndYear, "20250301");
+    EXPECT_EQ(tools.result, Cp949(u8"2025년 2월 29일은 없는 날짜입니다."));
+    EXPECT_FALSE(tools.TextToCopy());
+}
+
+TEST(DateTools, EachPageShowsItsResultLinesAndCopiesWhatItShows) {
+    FakeDateTools tools;
+    tools.OnPageChosen(ToolPage::Period);
+    TypeDate(tools, StartYear, "20091225");
+    TypeDate(tools, EndYear, "20090307");
+    tools.Check(PeriodIncludeStart);
+    const std::string period = Cp949(
+        u8"294일 (시작일 포함, 종료일이 시작일보다 앞섭니다)\r\n0년 9개월 19일\r\n42주 0일\r\n"
+        u8"시작일: 2009년 12월 25일 금요일\r\n종료일: 2009년 3월 7일 토요일");
+    EXPECT_EQ(tools.result, period);
+    EXPECT_EQ(tools.TextToCopy(), period);
+
+    tools.OnPageChosen(ToolPage::Shift);
+    TypeDate(tools, BaseYear, "20260101");
+    tools.Type("100");
+    tools.Check(ShiftIncludeStart);
+    EXPECT_EQ(tools.result, Cp949(u8"2026년 4월 10일 금요일\r\n기준일부터 99일 후"));
+    EXPECT_EQ(tools.TextToCopy(), "2026-04-10");
+    tools.Choose(ShiftDirection, 1);
+    tools.Choose(Unit, 3);
+    EXPECT_EQ(tools.TextToCopy(), "1926-01-02");
+    tools.ClickInto(Amount);
+    tools.Type("2026");  // lies before year 1
+    EXPECT_EQ(tools.result,
+              Cp949(u8"계산한 날짜가 1년 1월 1일부터 9999년 12월 31일까지의 범위를 벗어납니다."));
+    EXPECT_FALSE(tools.TextToCopy());
+
+    tools.OnPageChosen(ToolPage::Age);
+    TypeDate(tools, BirthYear, "19900520");
+    EXPECT_EQ(tools.result, Cp949(u8"만 36세\r\n연 나이: 36세\r\n세는 나이: 37세\r\n"
+                                  u8"만 37세가 되는 날: 2027년 5월 20일 목요일 (162일 남음)"));
+    TypeDate(tools, BirthYear, "20260120");
+    EXPECT_TRUE(tools.result.starts_with(Cp949(u8"만 0세 (10개월)\r\n연 나이: 0세")));
+    TypeDate(tools, BirthYear, "20261210");
+    EXPECT_EQ(tools.result, Cp949(u8"기준일이 생년월일보다 앞섭니다."));
+}
+
+TEST(DateTools, ANewResultIsReadOutOnceWhenItsFieldIsCompleteOrLeft) {
+    FakeDateTools tools;
+    tools.ClickInto(Amount);
+    tools.Type("100");
+    EXPECT_EQ(tools.announcements, 0);  // not while the amount is being typed
+    tools.ClickInto(Unit);
+    EXPECT_EQ(tools.announcements, 1);
+    tools.Choose(Unit, 1);
+    EXPECT_EQ(tools.announcements, 2);
+    TypeDate(tools, BaseYear, "2027");  // complete: read out at once, not again on the move
+    EXPECT_EQ(tools.announcements, 3);
+    tools.SetText(Amount, "");  // back to the hint, which is never read out
+    tools.ClickInto(Amount);
+    EXPECT_EQ(tools.announcements, 3);
+}
+
+TEST(DateTools, AWholePastedDateFillsItsFieldsAndOtherTextOnlyAsDigitsThatFit) {
+    const struct {
+        ToolField field;
+        std::string pasted;
+        std::string text;
+    } cases[] = {
+        {StartYear, "1999", "1999"},
+        {StartYear, "-5", ""},
+        {StartYear, Cp949(u8"이천"), ""},
+        {StartYear, Cp949(u8"２００９"), ""},
+        {StartYear, "12345678901234567890", ""},
+        {Amount, " 365\r\n", "365"},
+        {Amount, "2009-03-07", ""},
+    };
+    for (const auto& c : cases) {
+        FakeDateTools tools;
+        tools.SetText(c.field, "");
+        tools.ClickInto(c.field);
+        tools.Paste(c.pasted);
+        EXPECT_EQ(tools.Text(c.field), c.text) << c.pasted;
+    }
+    FakeDateTools tools;
+    tools.OnPageChosen(ToolPage::Period);
+    tools.Paste(Cp949(u8"2009년 3월 7일"));
+    EXPECT_EQ(tools.Text(StartYear) + "-" + tools.Text(StartMonth) + "-" + tools.Text(StartDay),
+              "2009-3-7");
+    EXPECT_EQ(tools.Focus(), EndYear);
+}

@@ -1,0 +1,93 @@
+// The date tools window on real controls, from its template: what the page logic relies on
+// from the platform. The page logic itself is tested against the fake window.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "ui/DateToolsDlg.h"
+
+namespace {
+
+constexpr UINT kRunChecks = WM_APP + 7;
+
+// Opens the window over no owner and runs the checks inside its modal run.
+class TestTools : public CDateToolsDlg {
+public:
+    explicit TestTools(std::function<void(TestTools&)> checks)
+        : CDateToolsDlg(nullptr, DatePair{{2009, 3, 7}, {2009, 12, 25}}),
+          m_checks(std::move(checks)) {}
+
+    bool Run() {
+        DoModal();
+        return m_ran;
+    }
+    HWND Item(int id) const { return GetDlgItem(m_hWnd, id); }
+
+protected:
+    bool OnInitDialog() override {
+        const bool result = CDateToolsDlg::OnInitDialog();
+        PostMessageW(m_hWnd, kRunChecks, 0, 0);
+        return result;
+    }
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override {
+        if (message == kRunChecks) {
+            m_ran = true;
+            m_checks(*this);
+            EndDialog(m_hWnd, IDCANCEL);
+            return true;
+        }
+        return CDateToolsDlg::ProcessMessage(message, wParam, lParam, result);
+    }
+
+private:
+    std::function<void(TestTools&)> m_checks;
+    bool m_ran = false;
+};
+
+void WithOpenTools(const std::function<void(TestTools&)>& checks) {
+    TestTools tools(checks);
+    EXPECT_TRUE(tools.Run()) << "the date tools did not open";
+}
+
+RECT WindowRectIn(HWND parent, HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST(DateToolsWindow, EachPageShowsItsOwnControlsInsideTheWindowWithoutOverlapAndTabSkipsTheRest) {
+    WithOpenTools([](TestTools& tools) {
+        RECT client{};
+        GetClientRect(tools.m_hWnd, &client);
+        for (const int page : {IDC_TOOLS_PAGE_PERIOD, IDC_TOOLS_PAGE_SHIFT, IDC_TOOLS_PAGE_AGE}) {
+            SendMessageW(tools.Item(page), BM_CLICK, 0, 0);
+            std::vector<HWND> shown;
+            for (HWND c = GetWindow(tools.m_hWnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+                if (!IsWindowVisible(c) || GetDlgCtrlID(c) == -1) continue;  // the rules
+                const RECT r = WindowRectIn(tools.m_hWnd, c);
+                EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right &&
+                            r.bottom <= client.bottom)
+                    << page << ": " << GetDlgCtrlID(c);
+                for (HWND other : shown) {
+                    RECT both{};
+                    const RECT o = WindowRectIn(tools.m_hWnd, other);
+                    EXPECT_FALSE(IntersectRect(&both, &r, &o))
+                        << page << ": " << GetDlgCtrlID(c) << " " << GetDlgCtrlID(other);
+                }
+                shown.push_back(c);
+            }
+            // Tab from the page's first field runs through the page to 닫기 and back round.
+            HWND at = GetFocus();
+            for (int steps = 0; steps < 40 && GetDlgCtrlID(at) != IDCANCEL; ++steps) {
+                at = GetNextDlgTabItem(tools.m_hWnd, at, FALSE);
+                EXPECT_TRUE(IsWindowVisible(at) && IsWindowEnabled(at)) << GetDlgCtrlID(at);
+            }
+            EXPECT_EQ(GetDlgCtrlID(at), IDCANCEL);
+        }
+    });
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// The date tools window: a modal dialog over the date form with three pages (기간,
+// 더하기/빼기, 만 나이). It carries out the DateToolsForm operations on the real controls and
+// routes each notification to the page logic of DateToolsHandlers.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "res/resource.h"
+#include "ui/DateToolsHandlers.h"
+
+class CDateToolsDlg : public fw::Dialog, public DateToolsHandlers {
+public:
+    enum { IDD = IDD_DATETOOLS };
+
+    // mainFormDates: the date form's two dates when its six fields hold two that exist.
+    CDateToolsDlg(HWND owner, const std::optional<DatePair>& mainFormDates);
+
+    std::string GetText(ToolField field) override;
+    void SetText(ToolField field, const std::string& text) override;
+    void ClearList(ToolField field) override;
+    void AddListItem(ToolField field, const std::string& text) override;
+    int GetSelection(ToolField field) override;
+    void SetSelection(ToolField field, int index) override;
+    bool IsChecked(ToolField field) override;
+    void FocusField(ToolField field) override;
+    void ShowPage(ToolPage page) override;
+    void SetResultText(const std::string& text) override;
+    void AnnounceResult() override;
+    CivilDate ReadToday() override;
+
+protected:
+    bool OnInitDialog() override;
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    static const fw::Message<CDateToolsDlg> kMessages[];
+
+    // Called through kMessages, which cppcheck does not follow.
+    void OnPeriodPage();                             // cppcheck-suppress unusedPrivateFunction
+    void OnShiftPage();                              // cppcheck-suppress unusedPrivateFunction
+    void OnAgePage();                                // cppcheck-suppress unusedPrivateFunction
+    void OnStartToday();                             // cppcheck-suppress unusedPrivateFunction
+    void OnEndToday();                               // cppcheck-suppress unusedPrivateFunction
+    void OnBaseToday();                              // cppcheck-suppress unusedPrivateFunction
+    void OnReferenceToday();                         // cppcheck-suppress unusedPrivateFunction
+    void OnEnter() {}                                // cppcheck-suppress unusedPrivateFunction
+    void OnChoiceSettled();                          // cppcheck-suppress unusedPrivateFunction
+    void OnContextMenu(HWND clicked, LPARAM where);  // cppcheck-suppress unusedPrivateFunction
+    void OnHelp();                                   // cppcheck-suppress unusedPrivateFunction
+
+    // A notification of one of the inputs; false when it is none of theirs.
+    bool OnInputNotification(WPARAM wParam);
+    void OnPasteInto(ToolField field);
+
+    HWND Item(ToolField field) const;
+
+    std::optional<DatePair> m_mainFormDates;
+    fw::Edit m_digitFields[6];  // the five year fields and the amount, for their pastes
+};

@@ -1,0 +1,63 @@
+// The controls of the date tools window as its page logic sees them: three pages of date
+// fields, an amount with its unit and direction, two check boxes and one result area. Texts
+// are CP949 byte strings. The main form's DateForm is separate; the two windows share only
+// the typing rules.
+#pragma once
+
+#include <string>
+
+#include "calendar/DateMath.h"
+
+enum class ToolPage { Period, Shift, Age };
+
+// Every input of the window. Each date is three consecutive fields: year, month, day.
+enum class ToolField {
+    StartYear,
+    StartMonth,
+    StartDay,
+    EndYear,
+    EndMonth,
+    EndDay,
+    PeriodIncludeStart,
+    BaseYear,
+    BaseMonth,
+    BaseDay,
+    Amount,
+    Unit,
+    ShiftDirection,
+    ShiftIncludeStart,
+    BirthYear,
+    BirthMonth,
+    BirthDay,
+    ReferenceYear,
+    ReferenceMonth,
+    ReferenceDay,
+};
+constexpr int kToolFieldCount = static_cast<int>(ToolField::ReferenceDay) + 1;
+
+class DateToolsForm {
+public:
+    virtual std::string GetText(ToolField field) = 0;
+    // A write to a year or amount field raises its change handler inside the write; writes
+    // to month and day boxes raise nothing.
+    virtual void SetText(ToolField field, const std::string& text) = 0;
+    // Empties a month or day box: its list and its text.
+    virtual void ClearList(ToolField field) = 0;
+    virtual void AddListItem(ToolField field, const std::string& text) = 0;
+    // The chosen item of the unit or direction list, from 0; -1 for none.
+    virtual int GetSelection(ToolField field) = 0;
+    virtual void SetSelection(ToolField field, int index) = 0;
+    virtual bool IsChecked(ToolField field) = 0;
+    // Moves the focus as Tab does, so that the field's text is selected.
+    virtual void FocusField(ToolField field) = 0;
+    // Shows the page's controls, hides the others' and checks the page's radio button.
+    virtual void ShowPage(ToolPage page) = 0;
+    virtual void SetResultText(const std::string& text) = 0;
+    // Tells screen readers that the result area has a new text to read out.
+    virtual void AnnounceResult() = 0;
+    // Today's local date, read afresh on each call.
+    virtual CivilDate ReadToday() = 0;
+
+protected:
+    ~DateToolsForm() = default;
+};

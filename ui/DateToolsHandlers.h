@@ -1,0 +1,66 @@
+// The page logic of the date tools window, written against the DateToolsForm operations only:
+// typing aids like the main form's, the day lists, results as the user types, pasted dates and
+// what the copy command takes.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/DateToolsForm.h"
+
+struct DatePair {
+    CivilDate start;
+    CivilDate end;
+};
+
+class DateToolsHandlers : public DateToolsForm {
+public:
+    // Fills the lists and the dates and shows the first page: 기간 with the main form's dates
+    // when it holds two, else 더하기/빼기. The base and reference dates start as today.
+    void Open(const std::optional<DatePair>& mainFormDates);
+
+    void OnPageChosen(ToolPage page);
+    // The user's edits of a year, a month or day box, or the amount.
+    void OnYearChange(ToolField year);
+    void OnBoxEditChange(ToolField box);
+    void OnAmountChange();
+    // An item chosen from a month or day list (the box's text already shows it), a unit or
+    // direction, a check box clicked.
+    void OnChoiceChange();
+    void OnDayListOpening(ToolField day);
+    // The "오늘" button of the date whose year field is given.
+    void OnToday(ToolField year);
+    // The focus left an input: a result typed there is read out now.
+    void OnFieldLeft();
+    // Text pasted into a year or the amount field: a whole date pasted into a year field fills
+    // the date; digits that fit the field come back, to be inserted as if typed; anything else
+    // is refused. Nothing comes back when the paste is done with.
+    std::optional<std::string> OnPaste(ToolField field, std::string_view cp949Text);
+
+    // What the copy command takes; nothing while the page shows no result.
+    const std::optional<std::string>& TextToCopy() const { return copy_; }
+    ToolPage Page() const { return page_; }
+
+protected:
+    ~DateToolsHandlers() = default;
+
+private:
+    enum class Announce { Now, WhenLeft };
+
+    // Writes a field without running its own change handler's typing aids.
+    void Write(ToolField field, const std::string& text);
+    void FillDate(ToolField year, CivilDate date);
+    void RebuildDayList(ToolField year);
+    // Recomputes the page's result; a new one is read out now or once the field is left.
+    void Refresh(Announce announce);
+
+    ToolPage page_ = ToolPage::Shift;
+    bool writing_ = false;
+    std::string shown_;
+    std::optional<std::string> copy_;
+    bool unannounced_ = false;
+    // Items in each date's day list, by the date's index (0 = start .. 4 = reference).
+    std::array<int, 5> dayListLength_{};
+};

@@ -1,0 +1,114 @@
+#include "ui/DateToolsTexts.h"
+
+const char* PageHint(ToolPage page) {
+    switch (page) {
+        case ToolPage::Period:
+            // "두 날짜를 입력하면 결과가 바로 나옵니다."
+            return "\xB5\xCE \xB3\xAF\xC2\xA5\xB8\xA6 \xC0\xD4\xB7\xC2\xC7\xCF\xB8\xE9 "
+                   "\xB0\xE1\xB0\xFA\xB0\xA1 \xB9\xD9\xB7\xCE \xB3\xAA\xBF\xC9\xB4\xCF\xB4\xD9.";
+        case ToolPage::Shift:
+            // "날짜와 기간을 입력하면 결과가 바로 나옵니다."
+            return "\xB3\xAF\xC2\xA5\xBF\xCD \xB1\xE2\xB0\xA3\xC0\xBB \xC0\xD4\xB7\xC2\xC7\xCF"
+                   "\xB8\xE9 \xB0\xE1\xB0\xFA\xB0\xA1 \xB9\xD9\xB7\xCE \xB3\xAA\xBF\xC9\xB4\xCF"
+                   "\xB4\xD9.";
+        case ToolPage::Age:
+            // "생년월일과 기준일을 입력하면 결과가 바로 나옵니다."
+            return "\xBB\xFD\xB3\xE2\xBF\xF9\xC0\xCF\xB0\xFA \xB1\xE2\xC1\xD8\xC0\xCF\xC0\xBB "
+                   "\xC0\xD4\xB7\xC2\xC7\xCF\xB8\xE9 \xB0\xE1\xB0\xFA\xB0\xA1 \xB9\xD9\xB7\xCE "
+                   "\xB3\xAA\xBF\xC9\xB4\xCF\xB4\xD9.";
+    }
+    return "";
+}
+
+// "일", "주", "개월", "년"
+const char kDayUnit[] = "\xC0\xCF";
+const char kWeekUnit[] = "\xC1\xD6";
+const char kMonthsUnit[] = "\xB0\xB3\xBF\xF9";
+const char kYearUnit[] = "\xB3\xE2";
+const char* const kUnitItems[] = {kDayUnit, kWeekUnit, kMonthsUnit, kYearUnit, nullptr};
+// "후", "전"
+const char* const kDirectionItems[] = {"\xC8\xC4", "\xC0\xFC", nullptr};
+
+// "시작일 포함"
+const char kIncludeStartNote[] = "\xBD\xC3\xC0\xDB\xC0\xCF \xC6\xF7\xC7\xD4";
+// "종료일이 시작일보다 앞섭니다"
+const char kEndBeforeStartNote[] =
+    "\xC1\xBE\xB7\xE1\xC0\xCF\xC0\xCC \xBD\xC3\xC0\xDB\xC0\xCF\xBA\xB8\xB4\xD9 "
+    "\xBE\xD5\xBC\xB7\xB4\xCF\xB4\xD9";
+const char kNoteSeparator[] = ", ";
+// "시작일: ", "종료일: "
+const char kStartDateLabel[] = "\xBD\xC3\xC0\xDB\xC0\xCF: ";
+const char kEndDateLabel[] = "\xC1\xBE\xB7\xE1\xC0\xCF: ";
+// "기준일부터 "
+const char kFromBaseDate[] = "\xB1\xE2\xC1\xD8\xC0\xCF\xBA\xCE\xC5\xCD ";
+// "기준일과 같은 날"
+const char kSameAsBaseDate[] = "\xB1\xE2\xC1\xD8\xC0\xCF\xB0\xFA \xB0\xB0\xC0\xBA \xB3\xAF";
+// "계산한 날짜가 1년 1월 1일부터 9999년 12월 31일까지의 범위를 벗어납니다."
+const char kOutOfRangeMessage[] =
+    "\xB0\xE8\xBB\xEA\xC7\xD1 \xB3\xAF\xC2\xA5\xB0\xA1 1\xB3\xE2 1\xBF\xF9 1\xC0\xCF\xBA\xCE"
+    "\xC5\xCD 9999\xB3\xE2 12\xBF\xF9 31\xC0\xCF\xB1\xEE\xC1\xF6\xC0\xC7 \xB9\xFC\xC0\xA7\xB8\xA6 "
+    "\xB9\xFE\xBE\xEE\xB3\xB3\xB4\xCF\xB4\xD9.";
+// "기준일이 생년월일보다 앞섭니다."
+const char kReferenceBeforeBirthMessage[] =
+    "\xB1\xE2\xC1\xD8\xC0\xCF\xC0\xCC \xBB\xFD\xB3\xE2\xBF\xF9\xC0\xCF\xBA\xB8\xB4\xD9 "
+    "\xBE\xD5\xBC\xB7\xB4\xCF\xB4\xD9.";
+// "만 ", "세", "개월)"
+const char kFullAgePrefix[] = "\xB8\xB8 ";
+const char kYearsOfAge[] = "\xBC\xBC";
+const char kMonthsOfAgeEnd[] = "\xB0\xB3\xBF\xF9)";
+// "연 나이: ", "세는 나이: ", "세가 되는 날: ", " 남음)"
+const char kCalendarAgeLabel[] = "\xBF\xAC \xB3\xAA\xC0\xCC: ";
+const char kCountingAgeLabel[] = "\xBC\xBC\xB4\xC2 \xB3\xAA\xC0\xCC: ";
+const char kBecomesAgeLabel[] = "\xBC\xBC\xB0\xA1 \xB5\xC7\xB4\xC2 \xB3\xAF: ";
+const char kDaysLeftEnd[] = " \xB3\xB2\xC0\xBD)";
+
+// "결과 복사(&C)"
+const char kCopyToolResultItem[] = "\xB0\xE1\xB0\xFA \xBA\xB9\xBB\xE7(&C)";
+// "날짜 계산 도구(&D)..."
+const char kOpenDateToolsItem[] = "\xB3\xAF\xC2\xA5 \xB0\xE8\xBB\xEA \xB5\xB5\xB1\xB8(&D)...";
+
+const char* ToolFieldName(ToolField field) {
+    switch (field) {
+        case ToolField::StartYear:
+            return "\xBD\xC3\xC0\xDB \xB3\xE2\xB5\xB5";  // "시작 년도"
+        case ToolField::StartMonth:
+            return "\xBD\xC3\xC0\xDB \xBF\xF9";  // "시작 월"
+        case ToolField::StartDay:
+            return "\xBD\xC3\xC0\xDB \xC0\xCF";  // "시작 일"
+        case ToolField::EndYear:
+            return "\xC1\xBE\xB7\xE1 \xB3\xE2\xB5\xB5";  // "종료 년도"
+        case ToolField::EndMonth:
+            return "\xC1\xBE\xB7\xE1 \xBF\xF9";  // "종료 월"
+        case ToolField::EndDay:
+            return "\xC1\xBE\xB7\xE1 \xC0\xCF";  // "종료 일"
+        case ToolField::BaseYear:
+            return "\xB1\xE2\xC1\xD8 \xB3\xE2\xB5\xB5";  // "기준 년도"
+        case ToolField::BaseMonth:
+            return "\xB1\xE2\xC1\xD8 \xBF\xF9";  // "기준 월"
+        case ToolField::BaseDay:
+            return "\xB1\xE2\xC1\xD8 \xC0\xCF";  // "기준 일"
+        case ToolField::Amount:
+            return "\xB4\xF5\xC7\xD2 \xB1\xE2\xB0\xA3";  // "더할 기간"
+        case ToolField::Unit:
+            return "\xB1\xE2\xB0\xA3 \xB4\xDC\xC0\xA7";  // "기간 단위"
+        case ToolField::ShiftDirection:
+            return "\xB4\xF5\xC7\xCF\xB1\xE2 \xB6\xC7\xB4\xC2 \xBB\xA9\xB1\xE2";  // "더하기 또는
+                                                                                  // 빼기"
+        case ToolField::BirthYear:
+            return "\xC3\xE2\xBB\xFD \xB3\xE2\xB5\xB5";  // "출생 년도"
+        case ToolField::BirthMonth:
+            return "\xC3\xE2\xBB\xFD \xBF\xF9";  // "출생 월"
+        case ToolField::BirthDay:
+            return "\xC3\xE2\xBB\xFD \xC0\xCF";  // "출생 일"
+        case ToolField::ReferenceYear:
+            return "\xB3\xAA\xC0\xCC \xB1\xE2\xC1\xD8 \xB3\xE2\xB5\xB5";  // "나이 기준 년도"
+        case ToolField::ReferenceMonth:
+            return "\xB3\xAA\xC0\xCC \xB1\xE2\xC1\xD8 \xBF\xF9";  // "나이 기준 월"
+        case ToolField::ReferenceDay:
+            return "\xB3\xAA\xC0\xCC \xB1\xE2\xC1\xD8 \xC0\xCF";  // "나이 기준 일"
+        case ToolField::PeriodIncludeStart:
+        case ToolField::ShiftIncludeStart:
+            return nullptr;
+    }
+    return nullptr;
+}

@@ -1,0 +1,42 @@
+// Texts of the date tools window, as CP949 bytes.
+#pragma once
+
+#include "ui/DateToolsForm.h"
+
+// What the result area shows while a page's inputs are incomplete.
+const char* PageHint(ToolPage page);
+
+// The items of the unit list (일, 주, 개월, 년) and of the direction list (후, 전), in list
+// order; each array ends with nullptr.
+extern const char* const kUnitItems[];
+extern const char* const kDirectionItems[];
+
+// The parts the result texts are made of.
+extern const char kIncludeStartNote[];
+extern const char kEndBeforeStartNote[];
+extern const char kNoteSeparator[];
+extern const char kStartDateLabel[];
+extern const char kEndDateLabel[];
+extern const char kFromBaseDate[];
+extern const char kSameAsBaseDate[];
+extern const char kOutOfRangeMessage[];
+extern const char kReferenceBeforeBirthMessage[];
+extern const char kFullAgePrefix[];
+extern const char kYearsOfAge[];
+extern const char kMonthsOfAgeEnd[];
+extern const char kCalendarAgeLabel[];
+extern const char kCountingAgeLabel[];
+extern const char kBecomesAgeLabel[];
+extern const char kDaysLeftEnd[];
+extern const char kDayUnit[];
+extern const char kWeekUnit[];
+extern const char kMonthsUnit[];
+extern const char kYearUnit[];
+
+// The one item of the result area's context menu; the menu item that opens the window.
+extern const char kCopyToolResultItem[];
+extern const char kOpenDateToolsItem[];
+
+// The name a screen reader announces for the input; nullptr for a check box, which is named by
+// its own text.
+const char* ToolFieldName(ToolField field);
