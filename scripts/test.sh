@@ -4,7 +4,8 @@
 # tests under Wine (on a virtual X display when there is no display), and a bounded run of
 # each fuzz target (TESSARO_FUZZ_SECONDS, default 60) and of the soak test (TESSARO_SOAK_SECONDS,
 # default 60), and the release: the release command in two fresh clones of the last commit,
-# compared byte for byte, and its MSI installed, upgraded and removed under Wine.
+# compared byte for byte, its MSI installed, upgraded and removed under Wine, and its self-test
+# bundle run under Wine against the Windows stage's results.
 # shellcheck source=harness.sh
 source "$(dirname "$0")/harness.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,6 +42,10 @@ cmake --build --preset mingw
 # harness must end it and go on.
 (source scripts/wine-env.sh && wineserver -p </dev/null >/dev/null 2>&1)
 run_ctest mingw bash scripts/with-wine-display.sh
+# The release test checks the self-test bundle's results against this stage's.
+windows_stage_log=$(mktemp)
+harness_at_exit "rm -f '$windows_stage_log'"
+cp "$log" "$windows_stage_log"
 if grep -q 'ended the Wine server an interrupted run left' "$log"; then
     summary+=("stray Wine server ended: 100% tests passed, 0 tests failed out of 1")
 else
@@ -50,7 +55,8 @@ fi
 echo "== release (scripts/release.sh twice in fresh clones of the last commit; the MSI under Wine)"
 release_log=$(mktemp)
 release_status=0
-bash tests/release/test-release.sh 2>&1 | tee "$release_log" || release_status=$?
+TESSARO_WINDOWS_STAGE_LOG=$windows_stage_log bash tests/release/test-release.sh 2>&1 | tee "$release_log" ||
+    release_status=$?
 summary+=("release: $(grep -E 'tests passed|tests failed' "$release_log" | tail -1)")
 rm -f "$release_log"
 [ "$release_status" -eq 0 ]

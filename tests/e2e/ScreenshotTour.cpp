@@ -106,6 +106,8 @@ void Tour() {
 }  // namespace
 
 int main() {
+    // Window positions in the screen's own pixels, at any display scale.
+    SetProcessDPIAware();
     try {
         Tour();
         return 0;

@@ -3,7 +3,6 @@
 #include "ClipboardText.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -105,9 +104,13 @@ BOOL CALLBACK FindForm(HWND window, LPARAM context) {
 }  // namespace
 
 std::wstring WindowsPath(const char* variable) {
-    const char* path = std::getenv(variable);
-    if (path == nullptr || *path == '\0') Fail(std::string(variable) + " names no program");
-    std::wstring wide = Widen(path);
+    // Read as UTF-16: through getenv, a folder name outside the ANSI code page (Hangul on a
+    // Western Windows) would arrive as question marks.
+    const std::wstring name = Widen(variable);
+    std::wstring wide(GetEnvironmentVariableW(name.c_str(), nullptr, 0), L'\0');
+    if (wide.size() <= 1) Fail(std::string(variable) + " names no program");
+    wide.resize(
+        GetEnvironmentVariableW(name.c_str(), wide.data(), static_cast<DWORD>(wide.size())));
     if (wide.starts_with(L"/")) {
         std::ranges::replace(wide, L'/', L'\\');
         wide = L"Z:" + wide;

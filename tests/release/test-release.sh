@@ -4,10 +4,15 @@
 #     same Tessaro.exe, zip and MSI, byte for byte, and refuses a tree with uncommitted changes;
 #   - what it writes: SHA256SUMS, the zip's entries, the exe (size, PE time, no build path), the
 #     files inside the MSI, the licence notices;
+#   - the self-test bundle: the released exe, the Windows test programs its list names, and
+#     the MSI's upgrade rules (same version replaces) and Korean template;
 #   - a 1.0.9 package signed with a throwaway CA verifies;
 #   - under Wine, in a fresh prefix: silent install, the installed files, shortcut and
 #     Add/Remove Programs entry, the installed program's form, uninstall, and an upgrade from
-#     the signed 1.0.9 package, whose exe also starts.
+#     the signed 1.0.9 package, whose exe also starts; the self-test bundle run with cmd from a
+#     folder whose path holds spaces and Hangul, its summary against the Windows test stage's
+#     (TESSARO_WINDOWS_STAGE_LOG: that stage's ctest output, when the test command gives it), and
+#     again with a planted failing test.
 # Needs build/mingw's e2e_tests.exe (built here when missing) to find the installed form.
 # Ends with a line "N% tests passed, N tests failed out of N", as ctest does.
 # Usage: bash tests/release/test-release.sh
@@ -97,6 +102,81 @@ if [ "${1:-}" = --wine ]; then
     check "msiexec /x /qn removes the exe, its folder, the shortcut and the entry" uninstalls
     check "the signed 1.0.9 package installs and its signed exe starts" old_signed_installs_and_starts
     check "installing $version over 1.0.9 leaves one entry, $version, and the new exe" upgrades
+    # Another package of the same version (as the signed build of an unsigned one): another
+    # product code and package code, the same files.
+    same_version_replaces() {
+        local product
+        product="{$("$python" -c 'import uuid; print(str(uuid.uuid4()).upper())')}"
+        cp "$release_msi" "$work/same.msi" &&
+            msibuild "$work/same.msi" -q "UPDATE \`Property\` SET \`Value\` = '$product' WHERE \`Property\` = 'ProductCode'" \
+                -s "Tessaro $version" Tessaro "x64;1042" "{$("$python" -c 'import uuid; print(str(uuid.uuid4()).upper())')}" &&
+            msiexec /i "$work/same.msi" && one_entry_of "$version" && entries | grep -qF "$product" ||
+            { entries; return 1; }
+    }
+    check "another package of $version replaces the installed one: one entry, the new product" same_version_replaces
+
+    # The self-test bundle, as a tester on Korean Windows would run it.
+    bundle="$drive/users/홍길동/바탕 화면/self test"
+    mkdir -p "$bundle" && unzip -q -d "$bundle" "$work/new/Tessaro-$version-win64-selftest.zip"
+    # Runs selftest.cmd as a double-click would (its closing pause reads the empty input). Its
+    # output, and its report with LF line ends, go to $work/NAME.txt and NAME-report.txt; its
+    # summary line to $summary and its report folder to $report.
+    selftest() {  # name
+        local status=0
+        rm -rf "$bundle"/selftest-*
+        wine cmd /c 'C:\users\홍길동\바탕 화면\self test\selftest.cmd' </dev/null >"$work/$1.log" 2>&1 || status=$?
+        report=$(ls -d "$bundle"/selftest-*/)
+        tr -d '\r' <"$work/$1.log" >"$work/$1.txt"
+        tr -d '\r' <"$report/report.txt" >"$work/$1-report.txt"
+        summary=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$work/$1.txt" | tail -1)
+        sed -n 's/^/       /; 1,9p' "$work/$1-report.txt"
+        echo "       $summary (exit $status, bundle $(du -sk "$bundle/tests" | cut -f1) KB unpacked)"
+        return "$status"
+    }
+    expected=$(grep -v '^#' "$bundle/tests/tests.txt" | cut -f1)
+    # Every test the bundle lists is one of the Windows stage, which passed it; and none is left out.
+    agrees_with_the_windows_stage() {
+        (cd "$root" && "$python" packaging/make-selftest.py build/mingw "$work/stage-tests.txt" >/dev/null) &&
+            [ "$expected" = "$(grep -v '^#' "$work/stage-tests.txt" | cut -f1)" ] ||
+            { echo "the bundle's tests are not the Windows stage's"; return 1; }
+        local name
+        for name in $expected; do
+            grep -qx "ok      $name ([0-9.]* s)" "$work/bundle.txt" || { echo "the bundle did not pass $name"; return 1; }
+            [ -z "${TESSARO_WINDOWS_STAGE_LOG:-}" ] || grep -qE "Test +#[0-9]+: $name \.+ +Passed" "$TESSARO_WINDOWS_STAGE_LOG" ||
+                { echo "the Windows stage did not pass $name"; return 1; }
+        done
+        [ "$summary" = "$(wc -l <<<"$expected") passed, 0 failed" ]
+    }
+    reports_the_system_and_screens() {
+        local file
+        local windows
+        windows=$(wine cmd /c ver | tr -d '\r' | sed -n 's/^Microsoft Windows \([0-9.]*\)$/\1/p')
+        [ -n "$windows" ] && grep -qE "^Windows: .*, version ${windows//./\\.}\.[0-9]+$" "$work/bundle-report.txt" &&
+            grep -q '^Code pages: *ANSI 949, OEM 949$' "$work/bundle-report.txt" &&
+            grep -q "^Tessaro: *$version.0, C:.*self test.Tessaro.exe$" "$work/bundle-report.txt" || return 1
+        for file in form-result copy-menu about-box exit-question; do
+            [ "$(head -c 8 "$report/$file.png" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
+                { echo "no picture $file.png"; return 1; }
+        done
+        # Nothing beside the report folder: no temporary files left, no other new file.
+        [ "$(cd "$bundle" && find . -type f -newer tests/tests.txt ! -path './selftest-*' | wc -l)" = 0 ] &&
+            [ ! -e "$report/temp" ]
+    }
+    check "the self-test bundle runs from 'C:\users\홍길동\바탕 화면\self test' and exits 0" selftest bundle
+    check "its summary is the Windows test stage's: the same tests, all passed" agrees_with_the_windows_stage
+    check "its report names Wine's Windows version, Tessaro's, code page 949; the screenshots are PNG" \
+        reports_the_system_and_screens
+    # A planted failing test: the code-page check told to expect code page 1.
+    planted() {
+        grep -P '^calendar_tests\t' "$work/tests.txt" >"$bundle/tests/tests.txt"
+        grep -P '^e2e_form_korean\t' "$work/tests.txt" |
+            sed 's/^e2e_form_korean/planted_failure/; s/=TheForm\.\*/=TheForm.RunsUnderTheCodePageOfItsLocale/; s/={acp}/=1/' \
+                >>"$bundle/tests/tests.txt"
+        ! selftest planted && [ "$summary" = "1 passed, 1 failed" ] &&
+            grep -q '^FAILED  planted_failure' "$work/planted-report.txt" && grep -q 'Which is: 949' "$work/planted-report.txt"
+    }
+    cp "$bundle/tests/tests.txt" "$work/tests.txt"
+    check "a planted failing test makes it exit non-zero, with the failure in the report" planted
     exit 0
 fi
 
@@ -158,9 +238,36 @@ msi_identical() {
     return 1
 }
 check "the MSI is byte-identical in both builds" msi_identical
+selftest=Tessaro-$version-win64-selftest.zip
+echo "       $selftest $(stat -c %s "$work/new/$selftest") bytes"
+check "the self-test bundle is byte-identical in both builds" \
+    identical "the self-test bundle" "$work/new/$selftest" "$two/dist/$selftest"
 
-sums_verify() { (cd "$work/new" && sha256sum --quiet -c SHA256SUMS); }
-check "SHA256SUMS verifies the zip and the MSI" sums_verify
+sums_verify() { (cd "$work/new" && [ "$(wc -l <SHA256SUMS)" = 3 ] && sha256sum --quiet -c SHA256SUMS); }
+check "SHA256SUMS verifies the zip, the MSI and the self-test bundle" sums_verify
+bundle_holds_the_release_and_its_tests() {
+    mkdir -p "$work/bundle" && unzip -q -d "$work/bundle" "$work/new/$selftest" || return 1
+    cmp "$work/bundle/Tessaro.exe" "$work/files/Tessaro.exe" || return 1
+    local file
+    for file in selftest.cmd README-selftest.txt tests/selftest.exe tests/screenshot_tour.exe \
+        $(grep -v '^#' "$work/bundle/tests/tests.txt" | cut -f4 | sed 's,^,tests/,' | sort -u); do
+        [ -s "$work/bundle/$file" ] || { echo "the bundle lacks $file"; return 1; }
+    done
+    ! head -c 3 "$work/bundle/selftest.cmd" | grep -q $'\xef\xbb\xbf' && grep -q $'\r$' "$work/bundle/selftest.cmd"
+}
+check "the bundle holds the released exe, selftest.cmd (CRLF, no BOM), the README and every listed program" \
+    bundle_holds_the_release_and_its_tests
+# Windows Installer: a package of the installed version replaces it (the upgrade row includes
+# its own version; the downgrade row does not), and the summary's language is the product's.
+msi_upgrades_same_version_in_korean() {
+    msiinfo suminfo "$work/new/$msi" | grep -qx 'Template: x64;1042' || { echo "template not x64;1042"; return 1; }
+    msiinfo export "$work/new/$msi" Upgrade | tr -d '\r' | awk -F'\t' -v v="$version" '
+        NR > 3 && $7 == "WIX_UPGRADE_DETECTED" { up = $3 == v && int($5 / 512) % 2 == 1 }
+        NR > 3 && $7 == "WIX_DOWNGRADE_DETECTED" { down = $2 == v && int($5 / 256) % 2 == 0 }
+        END { if (!up || !down) { print "Upgrade table: " (up ? "" : "no same-version upgrade ") (down ? "" : "same version taken for a downgrade"); exit 1 } }'
+}
+check "the MSI replaces an installed package of its own version; Template language 1042" \
+    msi_upgrades_same_version_in_korean
 check "the zip holds the exe, 사용설명서.txt, the notices and the changelog, stamped, without extras" \
     "$python" - "$work/new/$zip" "$(git -C "$root" log -1 --format=%ct)" <<'EOF'
 import sys, time, zipfile
