@@ -96,7 +96,7 @@ std::string_view TrimBlanks(std::string_view text) {
 // of zeros short of four digits, a lone "0" in a box), else the date or the date that is not.
 struct DateReading {
     enum { Incomplete, Nonexistent, Valid } state;
-    CivilDate date;
+    CivilDate date;  // cppcheck-suppress unusedStructMember ; read through the span's iterators
 };
 
 DateReading ReadDate(DateToolsForm& form, ToolField year) {
