@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/Holidays.h"
 #include "ui/DateToolsForm.h"
+#include "ui/DateToolsResults.h"
 
 struct DatePair {
     CivilDate start;
@@ -55,6 +57,8 @@ private:
     void RebuildDayList(ToolField year);
     // Recomputes the page's result; a new one is read out now or once the field is left.
     void Refresh(Announce announce);
+    // The holiday calendar with the user's file applied, read on the first call.
+    HolidayNames Names();
 
     ToolPage page_ = ToolPage::Shift;
     bool writing_ = false;
@@ -63,4 +67,7 @@ private:
     bool unannounced_ = false;
     // Items in each date's day list, by the date's index (0 = start .. 4 = reference).
     std::array<int, 5> dayListLength_{};
+    HolidayCalendar calendar_;
+    bool calendarLoaded_ = false;
+    std::string badLineReport_;  // one line per bad line of the user's file
 };
