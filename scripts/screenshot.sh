@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Photographs Tessaro on a virtual display (Xvfb, 1024x768) into artifacts/: the form with a
 # day count (form-result.png), the result line's copy menu open (copy-menu.png), the end-day
-# list open (list-open.png), the About box (about-box.png), the date tools' three pages
-# (tools-period.png, tools-shift.png, tools-age.png) and the exit question (exit-question.png).
+# list open (list-open.png), the About box (about-box.png), the date tools' four pages
+# (tools-period.png, tools-shift.png, tools-age.png, tools-holidays.png) and the exit question
+# (exit-question.png).
 # A driver program fills in a date pair and works the form; each picture
 # is cropped to the windows it shows.
 # shellcheck source=harness.sh
