@@ -78,9 +78,9 @@ std::optional<std::string> ReadSmallFile(const std::wstring& path, size_t maxByt
         static_cast<unsigned long long>(size.QuadPart) <= maxBytes) {
         std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
         DWORD read = 0;
-        if (bytes.empty() || (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
-                                       &read, nullptr) &&
-                              read == bytes.size())) {
+        if (bytes.empty() ||
+            (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+             read == bytes.size())) {
             content = std::move(bytes);
         }
     }

@@ -39,7 +39,7 @@ while read -r word name x y width height <&"${TOUR[0]}"; do
 done
 status=0
 wait "$tour_pid" || status=$?
-if [ "$status" -ne 0 ] || [ "$shots" -ne 8 ]; then
+if [ "$status" -ne 0 ] || [ "$shots" -ne 9 ]; then
     echo "screenshot: the tour failed (exit $status, $shots pictures)" >&2
     exit 1
 fi

@@ -1,6 +1,6 @@
 // The date tools window: a modal dialog over the date form with four pages (기간,
-// 더하기/빼기, 만 나이, 공휴일). It carries out the DateToolsForm operations on the real controls and
-// routes each notification to the page logic of DateToolsHandlers.
+// 더하기/빼기, 만 나이, 공휴일). It carries out the DateToolsForm operations on the real controls
+// and routes each notification to the page logic of DateToolsHandlers.
 #pragma once
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 // The controls of the date tools window as its page logic sees them: three pages of date
 // fields, an amount with its unit and direction, three check boxes, a page with a year field
-// and one result area (on the holiday page, its list). Texts are CP949 byte strings. The main form's DateForm is separate; the two windows share only
-// the typing rules.
+// and one result area (on the holiday page, its list). Texts are CP949 byte strings. The main
+// form's DateForm is separate; the two windows share only the typing rules.
 #pragma once
 
 #include <optional>

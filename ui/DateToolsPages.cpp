@@ -158,12 +158,12 @@ PageOutcome Compute(DateToolsForm& form, ToolPage page,
     const std::string amount = form.GetText(Amount);
     const int unit = form.GetSelection(Unit);
     const int direction = form.GetSelection(ShiftDirection);
-    if (!IsDigits(amount) || amount.size() > kAmountDigits || unit < 0 ||
-        unit >= kShiftUnitCount || direction < 0 || direction > 1) {
+    if (!IsDigits(amount) || amount.size() > kAmountDigits || unit < 0 || unit >= kShiftUnitCount ||
+        direction < 0 || direction > 1) {
         return hint;
     }
-    return {ShiftResult(names(), dates[0].date, ParseFieldInt(amount),
-                        static_cast<ShiftUnit>(unit), static_cast<Direction>(direction),
+    return {ShiftResult(names(), dates[0].date, ParseFieldInt(amount), static_cast<ShiftUnit>(unit),
+                        static_cast<Direction>(direction),
                         {form.IsChecked(ShiftIncludeStart), form.IsChecked(ShiftToWorkingDay)}),
             false};
 }

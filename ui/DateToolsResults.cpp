@@ -115,7 +115,8 @@ ToolResult PeriodResult(const HolidayNames& names, CivilDate start, CivilDate en
     text.NewLine() << kEndDateLabel << MarkedDate(names, end);
     std::string copy = text.str();
     if (!work.holidays.empty())
-        copy += "\r\n" + std::string(kHolidaysMetLabel) + "\r\n" + HolidayLines(names, work.holidays);
+        copy +=
+            "\r\n" + std::string(kHolidaysMetLabel) + "\r\n" + HolidayLines(names, work.holidays);
     return {text.str(), copy};
 }
 
@@ -132,8 +133,8 @@ ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t a
             outsideCoverage = working->outsideCoverage;
         }
     } else {
-        date = ShiftDate(base, amount, static_cast<PeriodUnit>(unit), direction,
-                         options.includeStart);
+        date =
+            ShiftDate(base, amount, static_cast<PeriodUnit>(unit), direction, options.includeStart);
         if (date && options.toWorkingDay) {
             std::optional<DeadlineDay> deadline = NextWorkingDayFrom(names.calendar, *date);
             date = deadline ? std::optional(deadline->date) : std::nullopt;
@@ -196,7 +197,8 @@ std::string BadLineReport(const std::vector<int>& lineNumbers) {
         text << kBadLineStart << std::int64_t{lineNumbers[i]} << kBadLineEnd;
     }
     if (lineNumbers.size() > kShown) {
-        text.NewLine() << kMoreBadLinesStart << static_cast<std::int64_t>(lineNumbers.size() - kShown)
+        text.NewLine() << kMoreBadLinesStart
+                       << static_cast<std::int64_t>(lineNumbers.size() - kShown)
                        << kMoreBadLinesEnd;
     }
     return text.str();

@@ -155,7 +155,8 @@ TEST(DateTools, PeriodPageCountsWeekdaysAndWorkingDaysAndCopiesTheHolidaysMet) {
     app.PressAlt('I');
     const std::wstring result = app.Text(kToolsResult);
     EXPECT_NE(result.find(L"\r\n평일 23일\r\n근무일 22일\r\n"), std::wstring::npos) << result;
-    ExpectCopied(app, result + L"\r\n기간 중 공휴일:\r\n2026년 12월 25일 금요일 기독탄신일 (공휴일)");
+    ExpectCopied(app,
+                 result + L"\r\n기간 중 공휴일:\r\n2026년 12월 25일 금요일 기독탄신일 (공휴일)");
 }
 
 TEST(DateTools, ShiftPageMovesADeadlineOffDaysOffAndCountsWorkingDays) {
@@ -195,7 +196,8 @@ TEST(DateTools, HolidayPageListsTheYearAndCopiesTheList) {
 }
 
 TEST(DateTools, TheUsersHolidayFileAddsItsHolidaysAndReportsABadLine) {
-    const UserHolidayFile file("2026-10-02 \xEC\xB0\xBD\xEB\xA6\xBD\xEC\x9D\xBC\r\n10/02\r\n");  // 창립일
+    const UserHolidayFile file(
+        "2026-10-02 \xEC\xB0\xBD\xEB\xA6\xBD\xEC\x9D\xBC\r\n10/02\r\n");  // 창립일
     TessaroDriver app;
     OpenFromWindowMenu(app);
     app.PressAlt('B');
