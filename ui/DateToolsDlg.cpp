@@ -106,6 +106,7 @@ bool CDateToolsDlg::OnInitDialog() {
         m_digitFields[i].WatchPaste();
     }
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_RESULT));
+    annotations.SetName(GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST), kHolidayListName);
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST));
     Open(m_mainFormDates);
     return false;  // the page logic has put the focus on the page's first field

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <iterator>
 #include <cstdint>
-#include <functional>
 #include <span>
 
 #include "calendar/KoreanDateText.h"
@@ -123,8 +122,7 @@ struct PageOutcome {
 // The page's result from its dates and the rest of its inputs: the first date that does not
 // exist is named; while anything is missing, the page's hint. The calendar is asked for only
 // when a result is computed.
-PageOutcome Compute(DateToolsForm& form, ToolPage page,
-                    const std::function<HolidayNames()>& names) {
+PageOutcome Compute(DateToolsForm& form, ToolPage page, const auto& names) {
     if (page == ToolPage::Holidays) {
         const std::string year = form.GetText(HolidayYear);
         if (!IsDigits(year)) return {{PageHint(page), std::nullopt}, true};
@@ -181,7 +179,7 @@ HolidayNames DateToolsHandlers::Names() {
             badLineReport_ = BadLineReport(changes.badLines);
         }
     }
-    return {calendar_, [this](std::string_view utf8) { return Cp949FromUtf8(utf8); }};
+    return {calendar_, *this};
 }
 
 void DateToolsHandlers::Refresh(Announce announce) {

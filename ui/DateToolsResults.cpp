@@ -42,7 +42,7 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
 // "대체공휴일(삼일절)" for a substitute, the name otherwise; in CP949.
 std::string Label(const HolidayNames& names, const Holiday& holiday) {
     const std::string label = HolidayLabel(holiday);
-    return holiday.nameIsUtf8 ? names.fromUtf8(label) : label;
+    return holiday.nameIsUtf8 ? names.window.Cp949FromUtf8(label) : label;
 }
 
 // The holiday's line in a list: its label, and its kind where the label does not say it.

@@ -4,20 +4,19 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "calendar/DateMath.h"
 #include "calendar/Holidays.h"
+#include "ui/DateToolsForm.h"
 
 // The holiday calendar as the results name its holidays: names from the user's file are UTF-8
-// and converted to CP949 with fromUtf8.
+// and converted to CP949 by the window.
 struct HolidayNames {
     const HolidayCalendar& calendar;
-    std::function<std::string(std::string_view)> fromUtf8;
+    DateToolsForm& window;
 };
 
 // The unit list's items; the first four are PeriodUnit's.

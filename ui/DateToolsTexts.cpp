@@ -99,6 +99,9 @@ const char kMoreBadLinesStart[] = "\xB0\xF8\xC8\xDE\xC0\xCF.txt\xC0\xC7 \xB4\xD9
 const char kMoreBadLinesEnd[] =
     "\xC1\xD9\xB5\xB5 \xC0\xD0\xC1\xF6 \xB8\xF8\xC7\xDF\xBD\xC0\xB4\xCF\xB4\xD9";
 
+// "공휴일 목록": the holiday page's list, for screen readers
+const char kHolidayListName[] = "\xB0\xF8\xC8\xDE\xC0\xCF \xB8\xF1\xB7\xCF";
+
 // "결과 복사(&C)"
 const char kCopyToolResultItem[] = "\xB0\xE1\xB0\xFA \xBA\xB9\xBB\xE7(&C)";
 // "날짜 계산 도구(&D)..."

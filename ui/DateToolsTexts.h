@@ -46,6 +46,7 @@ extern const char kMoreBadLinesStart[];
 extern const char kMoreBadLinesEnd[];
 
 // The one item of the result area's context menu; the menu item that opens the window.
+extern const char kHolidayListName[];
 extern const char kCopyToolResultItem[];
 extern const char kOpenDateToolsItem[];
 
