@@ -2,7 +2,8 @@
 // result menu, one flow per page typed by keyboard, results appearing as typed, and copying.
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "FormControls.h"
@@ -35,9 +36,9 @@ HWND OpenFromWindowMenu(TessaroDriver& app) {
     return tools;
 }
 
-void ExpectCopied(TessaroDriver& app, const std::wstring& text, int area = kToolsResult) {
+void ExpectCopied(TessaroDriver& app, const std::wstring& text) {
     ClearClipboard();
-    app.RightClick(area);
+    app.RightClick(kToolsResult);
     HWND menu = app.WaitForMenu();
     app.Press('C');
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(menu) == FALSE; })) << "the menu stays";
@@ -112,52 +113,25 @@ TEST(DateTools, AgePageCountsTheBirthDayAndTheLeapDay) {
         << app.Text(kToolsResult);
 }
 
-// A holiday file in an application data folder of its own, which the program started while it
-// exists finds through APPDATA; the folder and the variable are put back afterwards.
+// A holiday file in an application data folder of its own, found through APPDATA by the
+// program started while it exists; the variable is put back and the folder removed afterwards.
 class UserHolidayFile {
 public:
     explicit UserHolidayFile(const std::string& utf8) {
-        wchar_t temp[MAX_PATH] = L"";
-        GetTempPathW(MAX_PATH, temp);
-        root_ = std::wstring(temp) + L"tessaro-e2e-appdata";
-        CreateDirectoryW(root_.c_str(), nullptr);
-        CreateDirectoryW((root_ + L"\\Tessaro").c_str(), nullptr);
-        HANDLE file = CreateFileW(File().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        WriteFile(file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
-        CloseHandle(file);
-        EXPECT_EQ(written, utf8.size());
-        wchar_t old[MAX_PATH] = L"";
-        if (GetEnvironmentVariableW(L"APPDATA", old, MAX_PATH) > 0) old_ = old;
+        GetEnvironmentVariableW(L"APPDATA", old_, MAX_PATH);
+        std::filesystem::create_directories(root_ / L"Tessaro");
+        std::ofstream(root_ / L"Tessaro" / L"공휴일.txt", std::ios::binary) << utf8;
         SetEnvironmentVariableW(L"APPDATA", root_.c_str());
     }
     ~UserHolidayFile() {
-        SetEnvironmentVariableW(L"APPDATA", old_ ? old_->c_str() : nullptr);
-        DeleteFileW(File().c_str());
-        RemoveDirectoryW((root_ + L"\\Tessaro").c_str());
-        RemoveDirectoryW(root_.c_str());
+        SetEnvironmentVariableW(L"APPDATA", old_[0] ? old_ : nullptr);
+        std::filesystem::remove_all(root_);
     }
-    UserHolidayFile(const UserHolidayFile&) = delete;
-    UserHolidayFile& operator=(const UserHolidayFile&) = delete;
 
 private:
-    std::wstring File() const { return root_ + L"\\Tessaro\\공휴일.txt"; }
-    std::wstring root_;
-    std::optional<std::wstring> old_;
+    std::filesystem::path root_ = std::filesystem::temp_directory_path() / L"tessaro-e2e-appdata";
+    wchar_t old_[MAX_PATH] = L"";
 };
-
-TEST(DateTools, PeriodPageCountsWeekdaysAndWorkingDaysAndCopiesTheHolidaysMet) {
-    TessaroDriver app;
-    OpenFromWindowMenu(app);
-    app.PressAlt('B');
-    app.Type(L"2026120120261231");
-    app.PressAlt('I');
-    const std::wstring result = app.Text(kToolsResult);
-    EXPECT_NE(result.find(L"\r\n평일 23일\r\n근무일 22일\r\n"), std::wstring::npos) << result;
-    ExpectCopied(app,
-                 result + L"\r\n기간 중 공휴일:\r\n2026년 12월 25일 금요일 기독탄신일 (공휴일)");
-}
 
 TEST(DateTools, ShiftPageMovesADeadlineOffDaysOffAndCountsWorkingDays) {
     TessaroDriver app;
@@ -191,21 +165,23 @@ TEST(DateTools, HolidayPageListsTheYearAndCopiesTheList) {
         return ClipboardText().find(L"\r\n2026년 3월 2일 월요일 대체공휴일(삼일절)\r\n") !=
                std::wstring::npos;
     })) << ClipboardText();
-    app.TypeInto(kHolidayYear, L"2051");
-    ExpectCopied(app, L"2051년의 공휴일 자료가 없습니다 (1990~2050년만 있습니다).", kHolidayList);
 }
 
-TEST(DateTools, TheUsersHolidayFileAddsItsHolidaysAndReportsABadLine) {
+// The period page's 평일 and 근무일 with a holiday from the user's file, whose bad line is
+// reported under the result; the copy lists the holidays met.
+TEST(DateTools, TheUsersHolidayFileCountsInThePeriodAndItsBadLineIsReported) {
     const UserHolidayFile file(
         "2026-10-02 \xEC\xB0\xBD\xEB\xA6\xBD\xEC\x9D\xBC\r\n10/02\r\n");  // 창립일
     TessaroDriver app;
     OpenFromWindowMenu(app);
     app.PressAlt('B');
     app.Type(L"2026100120261002");
-    EXPECT_EQ(app.Text(kToolsResult),
-              L"1일\r\n0년 0개월 1일\r\n0주 1일\r\n평일 1일\r\n근무일 0일\r\n"
-              L"시작일: 2026년 10월 1일 목요일\r\n종료일: 2026년 10월 2일 금요일 (임시공휴일)\r\n"
-              L"공휴일.txt 2번째 줄을 읽지 못했습니다");
+    const std::wstring result =
+        L"1일\r\n0년 0개월 1일\r\n0주 1일\r\n평일 1일\r\n근무일 0일\r\n"
+        L"시작일: 2026년 10월 1일 목요일\r\n종료일: 2026년 10월 2일 금요일 (임시공휴일)";
+    EXPECT_EQ(app.Text(kToolsResult), result + L"\r\n공휴일.txt 2번째 줄을 읽지 못했습니다");
+    ExpectCopied(app,
+                 result + L"\r\n기간 중 공휴일:\r\n2026년 10월 2일 금요일 창립일 (임시공휴일)");
 }
 
 }  // namespace
