@@ -44,6 +44,9 @@ public:
     // What the copy command takes; nothing while the page shows no result.
     const std::optional<std::string>& TextToCopy() const { return copy_; }
     ToolPage Page() const { return page_; }
+    // The holiday calendar the results use, with the user's file applied: the file is read on
+    // the first call.
+    HolidayNames Names();
 
 protected:
     ~DateToolsHandlers() = default;
@@ -57,8 +60,6 @@ private:
     void RebuildDayList(ToolField year);
     // Recomputes the page's result; a new one is read out now or once the field is left.
     void Refresh(Announce announce);
-    // The holiday calendar with the user's file applied, read on the first call.
-    HolidayNames Names();
 
     ToolPage page_ = ToolPage::Shift;
     bool writing_ = false;

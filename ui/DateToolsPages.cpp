@@ -99,7 +99,7 @@ std::string_view TrimBlanks(std::string_view text) {
 // of zeros short of four digits, a lone "0" in a box), else the date or the date that is not.
 struct DateReading {
     enum { Incomplete, Nonexistent, Valid } state;
-    CivilDate date;
+    CivilDate date;  // cppcheck-suppress unusedStructMember ; read through a span in Compute
 };
 
 DateReading ReadDate(DateToolsForm& form, ToolField year) {
@@ -122,7 +122,8 @@ struct PageOutcome {
 // The page's result from its dates and the rest of its inputs: the first date that does not
 // exist is named; while anything is missing, the page's hint. The calendar is asked for only
 // when a result is computed.
-PageOutcome Compute(DateToolsForm& form, ToolPage page, const auto& names) {
+PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
+    const auto names = [&form] { return form.Names(); };
     if (page == ToolPage::Holidays) {
         const std::string year = form.GetText(HolidayYear);
         if (!IsDigits(year)) return {{PageHint(page), std::nullopt}, true};
@@ -184,7 +185,7 @@ HolidayNames DateToolsHandlers::Names() {
 
 void DateToolsHandlers::Refresh(Announce announce) {
     for (const ToolField year : DatesOf(page_)) RebuildDayList(year);
-    const PageOutcome outcome = Compute(*this, page_, [this] { return Names(); });
+    const PageOutcome outcome = Compute(*this, page_);
     std::string text = outcome.result.text;
     if (!badLineReport_.empty()) text += "\r\n" + badLineReport_;
     if (text != shown_) {

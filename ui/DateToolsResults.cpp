@@ -47,7 +47,7 @@ std::string Label(const HolidayNames& names, const Holiday& holiday) {
 
 // The holiday's line in a list: its label, and its kind where the label does not say it.
 std::string ListLabel(const HolidayNames& names, const Holiday& holiday) {
-    const std::string label = Label(names, holiday);
+    std::string label = Label(names, holiday);
     const std::string kind = HolidayKindName(holiday.kind);
     if (holiday.kind == HolidayKind::Substitute || label == kind) return label;
     return label + " (" + kind + ")";
@@ -68,22 +68,23 @@ std::string MarkedDate(const HolidayNames& names, CivilDate date) {
 
 // "2026년 10월 5일 월요일 대체공휴일(개천절)", one line per holiday.
 std::string HolidayLines(const HolidayNames& names, const std::vector<Holiday>& holidays) {
-    std::vector<std::string> lines;
-    lines.reserve(holidays.size());
-    for (const Holiday& holiday : holidays)
-        lines.push_back(KoreanDateWithWeekday(holiday.date) + " " + ListLabel(names, holiday));
+    std::vector<std::string> lines(holidays.size());
+    std::ranges::transform(holidays, lines.begin(), [&](const Holiday& holiday) {
+        return KoreanDateWithWeekday(holiday.date) + " " + ListLabel(names, holiday);
+    });
     return Join(lines, "\r\n");
 }
 
 // The days a deadline moved over: "2026년 10월 3일 토요일 개천절, 2026년 10월 4일 일요일".
 std::string PassedDays(const HolidayNames& names, const std::vector<PassedDay>& passed) {
-    std::vector<std::string> days;
-    for (const PassedDay& day : passed) {
-        std::vector<std::string> labels;
-        for (const Holiday& holiday : day.holidays) labels.push_back(Label(names, holiday));
+    std::vector<std::string> days(passed.size());
+    std::ranges::transform(passed, days.begin(), [&](const PassedDay& day) {
+        std::vector<std::string> labels(day.holidays.size());
+        std::ranges::transform(day.holidays, labels.begin(),
+                               [&](const Holiday& holiday) { return Label(names, holiday); });
         const std::string text = KoreanDateWithWeekday(day.date);
-        days.push_back(labels.empty() ? text : text + " " + Join(labels, kNameJoiner));
-    }
+        return labels.empty() ? text : text + " " + Join(labels, kNameJoiner);
+    });
     return Join(days, ", ");
 }
 

@@ -127,6 +127,8 @@ public:
         SetEnvironmentVariableW(L"APPDATA", old_[0] ? old_ : nullptr);
         std::filesystem::remove_all(root_);
     }
+    UserHolidayFile(const UserHolidayFile&) = delete;
+    UserHolidayFile& operator=(const UserHolidayFile&) = delete;
 
 private:
     std::filesystem::path root_ = std::filesystem::temp_directory_path() / L"tessaro-e2e-appdata";
