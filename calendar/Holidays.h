@@ -26,11 +26,11 @@ enum class HolidayKind {
 };
 
 struct Holiday {
-    CivilDate date;
+    CivilDate date{};
     // The holiday's name; for a substitute, the name of the holiday it stands in for ("삼일절";
     // two joined with "·" when one day stands in for two). CP949, except when nameIsUtf8.
     std::string name;
-    HolidayKind kind;
+    HolidayKind kind = HolidayKind::Public;
     // A name from the user's file, kept as the UTF-8 written there (the window converts it with
     // MultiByteToWideChar(CP_UTF8, ...)).
     bool nameIsUtf8 = false;
