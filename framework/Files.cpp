@@ -53,4 +53,39 @@ bool OpenWithViewer(HWND owner, const std::wstring& path) {
     return result > 32;
 }
 
+// The environment variable, not the shell's known-folder call: that would load shell32 at
+// start-up for one path.
+std::wstring PathInAppData(std::wstring_view relativePath) {
+    std::wstring folder(MAX_PATH, L'\0');
+    DWORD length = GetEnvironmentVariableW(L"APPDATA", folder.data(), MAX_PATH);
+    if (length >= MAX_PATH) {  // a longer path: the length asked for includes the terminator
+        folder.resize(length);
+        length = GetEnvironmentVariableW(L"APPDATA", folder.data(), length);
+    }
+    if (length == 0 || length >= folder.size()) return {};
+    folder.resize(length);
+    return folder + L'\\' + std::wstring(relativePath);
+}
+
+std::optional<std::string> ReadSmallFile(const std::wstring& path, size_t maxBytes) {
+    if (path.empty()) return std::nullopt;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::optional<std::string> content;
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
+        static_cast<unsigned long long>(size.QuadPart) <= maxBytes) {
+        std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+        DWORD read = 0;
+        if (bytes.empty() ||
+            (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+             read == bytes.size())) {
+            content = std::move(bytes);
+        }
+    }
+    CloseHandle(file);
+    return content;
+}
+
 }  // namespace fw

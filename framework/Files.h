@@ -1,9 +1,11 @@
 // Files that come with the program: found in the program's own folder, whatever the current
-// folder is, and opened with the viewer the system associates with their type.
+// folder is, and opened with the viewer the system associates with their type. And the user's
+// own files, read and never written.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +21,12 @@ bool IsExistingFile(const std::wstring& path);
 // Opens the file with the system's viewer for its type; false when nothing opened it. Any window
 // the system shows on the way (a choice of viewer, an error) is owned by the given one.
 bool OpenWithViewer(HWND owner, const std::wstring& path);
+
+// The path of a file in the user's roaming application data folder (%APPDATA%), e.g.
+// L"Tessaro\\x.txt"; empty when the folder is not set.
+std::wstring PathInAppData(std::wstring_view relativePath);
+
+// The bytes of a file of at most maxBytes; nothing when it is missing, unreadable or larger.
+std::optional<std::string> ReadSmallFile(const std::wstring& path, size_t maxBytes);
 
 }  // namespace fw

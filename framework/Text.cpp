@@ -28,4 +28,13 @@ std::string ToCp949(std::wstring_view utf16) {
     return out;
 }
 
+std::string Utf8ToCp949(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring utf16(length, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, utf16.data(), length);
+    return ToCp949(utf16);
+}
+
 }  // namespace fw

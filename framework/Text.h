@@ -10,5 +10,7 @@ namespace fw {
 
 std::wstring ToUtf16(std::string_view cp949);
 std::string ToCp949(std::wstring_view utf16);
+// UTF-8 (a file's text) to CP949; characters CP949 lacks become '?'.
+std::string Utf8ToCp949(std::string_view utf8);
 
 }  // namespace fw

@@ -55,13 +55,19 @@
 #define IDC_TOOLS_REFERENCE_YEAR 1117
 #define IDC_TOOLS_REFERENCE_MONTH 1118
 #define IDC_TOOLS_REFERENCE_DAY 1119
+#define IDC_TOOLS_SHIFT_TO_WORKING_DAY 1120
+#define IDC_TOOLS_HOLIDAY_YEAR 1121
 // Page switches and the result area.
 #define IDC_TOOLS_PAGE_PERIOD 1130
 #define IDC_TOOLS_PAGE_SHIFT 1131
 #define IDC_TOOLS_PAGE_AGE 1132
+#define IDC_TOOLS_PAGE_HOLIDAYS 1133
 #define IDC_TOOLS_RESULT 1140
+// The holiday page's list, which stands in for the result area on that page.
+#define IDC_TOOLS_HOLIDAY_LIST 1141
+#define IDC_TOOLS_RESULT_RULE 1142
 // Labels and today buttons, in one range per page: 기간 1150-1159, 더하기/빼기 1160-1169,
-// 만 나이 1170-1179.
+// 만 나이 1170-1179, 공휴일 1180-1189.
 #define IDC_TOOLS_PERIOD_LABEL_FIRST 1150
 #define IDC_TOOLS_START_TODAY 1158
 #define IDC_TOOLS_END_TODAY 1159
@@ -69,3 +75,4 @@
 #define IDC_TOOLS_BASE_TODAY 1165
 #define IDC_TOOLS_AGE_LABEL_FIRST 1170
 #define IDC_TOOLS_REFERENCE_TODAY 1178
+#define IDC_TOOLS_HOLIDAY_LABEL_FIRST 1180

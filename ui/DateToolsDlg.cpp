@@ -1,9 +1,11 @@
 #include "ui/DateToolsDlg.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "framework/Accessibility.h"
 #include "framework/Clipboard.h"
+#include "framework/Files.h"
 #include "framework/InputMethod.h"
 #include "framework/Menu.h"
 #include "framework/Text.h"
@@ -20,26 +22,34 @@ namespace {
 constexpr UINT kChoiceSettled = WM_APP + 1;
 constexpr UINT kCopyCommand = 1;
 
-constexpr ToolField kDigitFields[] = {StartYear, EndYear,       BaseYear,
-                                      BirthYear, ReferenceYear, Amount};
-static_assert(IDC_TOOLS_REFERENCE_DAY - IDC_TOOLS_START_YEAR == kToolFieldCount - 1,
+constexpr ToolField kDigitFields[] = {StartYear,     EndYear, BaseYear,   BirthYear,
+                                      ReferenceYear, Amount,  HolidayYear};
+static_assert(IDC_TOOLS_HOLIDAY_YEAR - IDC_TOOLS_START_YEAR == kToolFieldCount - 1,
               "the inputs' ids follow the order of their fields");
+// The user's holiday file, under %APPDATA%: "Tessaro\공휴일.txt".
+constexpr wchar_t kUserHolidayFile[] = L"Tessaro\\\uACF5\uD734\uC77C.txt";
+// A holiday file is a few hundred bytes; anything past this is no holiday file.
+constexpr size_t kUserHolidayFileLimit = 1 << 20;
 
 int IdOf(ToolField field) {
     return IDC_TOOLS_START_YEAR + static_cast<int>(field);
 }
 
 std::optional<ToolField> FieldOf(int id) {
-    if (id < IDC_TOOLS_START_YEAR || id > IDC_TOOLS_REFERENCE_DAY) return std::nullopt;
+    if (id < IDC_TOOLS_START_YEAR || id > IDC_TOOLS_HOLIDAY_YEAR) return std::nullopt;
     return static_cast<ToolField>(id - IDC_TOOLS_START_YEAR);
 }
 
-// The page a control belongs to; nothing for the radio buttons, the result and 닫기.
+// The page a control belongs to; nothing for the radio buttons, the result area and 닫기.
 std::optional<ToolPage> PageOf(int id) {
     if (const std::optional<ToolField> field = FieldOf(id)) {
         if (*field <= PeriodIncludeStart) return ToolPage::Period;
-        return *field <= ShiftIncludeStart ? ToolPage::Shift : ToolPage::Age;
+        if (*field <= ShiftIncludeStart || *field == ShiftToWorkingDay) return ToolPage::Shift;
+        return *field == HolidayYear ? ToolPage::Holidays : ToolPage::Age;
     }
+    if (id == IDC_TOOLS_HOLIDAY_LIST ||
+        (id >= IDC_TOOLS_HOLIDAY_LABEL_FIRST && id < IDC_TOOLS_HOLIDAY_LABEL_FIRST + 10))
+        return ToolPage::Holidays;
     if (id >= IDC_TOOLS_PERIOD_LABEL_FIRST && id < IDC_TOOLS_SHIFT_LABEL_FIRST)
         return ToolPage::Period;
     if (id >= IDC_TOOLS_SHIFT_LABEL_FIRST && id < IDC_TOOLS_AGE_LABEL_FIRST) return ToolPage::Shift;
@@ -55,6 +65,7 @@ const fw::Message<CDateToolsDlg> CDateToolsDlg::kMessages[] = {
     {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_PAGE_PERIOD,     &CDateToolsDlg::OnPeriodPage},
     {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_PAGE_SHIFT,      &CDateToolsDlg::OnShiftPage},
     {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_PAGE_AGE,        &CDateToolsDlg::OnAgePage},
+    {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_PAGE_HOLIDAYS,   &CDateToolsDlg::OnHolidaysPage},
     {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_START_TODAY,     &CDateToolsDlg::OnStartToday},
     {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_END_TODAY,       &CDateToolsDlg::OnEndToday},
     {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_BASE_TODAY,      &CDateToolsDlg::OnBaseToday},
@@ -95,6 +106,8 @@ bool CDateToolsDlg::OnInitDialog() {
         m_digitFields[i].WatchPaste();
     }
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_RESULT));
+    annotations.SetName(GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST), kHolidayListName);
+    annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST));
     Open(m_mainFormDates);
     return false;  // the page logic has put the focus on the page's first field
 }
@@ -140,9 +153,15 @@ void CDateToolsDlg::OnPasteInto(ToolField field) {
     }
 }
 
+// The holiday list answers the context-menu key for itself, as the result area cannot.
 void CDateToolsDlg::OnContextMenu(HWND clicked, LPARAM where) {
-    const std::optional<POINT> at =
-        ResultMenuPoint(m_hWnd, GetDlgItem(m_hWnd, IDC_TOOLS_RESULT), clicked, where);
+    HWND area = ResultArea();
+    std::optional<POINT> at = ResultMenuPoint(m_hWnd, area, clicked, where);
+    if (!at && clicked == area && Page() == ToolPage::Holidays) {
+        RECT rect{};
+        GetWindowRect(area, &rect);
+        at = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
     if (!at) {
         Default();
         return;
@@ -166,6 +185,10 @@ void CDateToolsDlg::OnShiftPage() {
 
 void CDateToolsDlg::OnAgePage() {
     OnPageChosen(ToolPage::Age);
+}
+
+void CDateToolsDlg::OnHolidaysPage() {
+    OnPageChosen(ToolPage::Holidays);
 }
 
 void CDateToolsDlg::OnStartToday() {
@@ -194,6 +217,11 @@ void CDateToolsDlg::OnHelp() {
 
 HWND CDateToolsDlg::Item(ToolField field) const {
     return GetDlgItem(m_hWnd, IdOf(field));
+}
+
+HWND CDateToolsDlg::ResultArea() const {
+    return GetDlgItem(m_hWnd,
+                      Page() == ToolPage::Holidays ? IDC_TOOLS_HOLIDAY_LIST : IDC_TOOLS_RESULT);
 }
 
 std::string CDateToolsDlg::GetText(ToolField field) {
@@ -236,25 +264,54 @@ void CDateToolsDlg::FocusField(ToolField field) {
 // do not reach them.
 void CDateToolsDlg::ShowPage(ToolPage page) {
     for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const std::optional<ToolPage> owner = PageOf(GetDlgCtrlID(child));
-        if (!owner) continue;
-        ShowWindow(child, *owner == page ? SW_SHOW : SW_HIDE);
-        EnableWindow(child, *owner == page ? TRUE : FALSE);
+        const int id = GetDlgCtrlID(child);
+        const std::optional<ToolPage> owner = PageOf(id);
+        bool shown = owner == page;
+        if (id == IDC_TOOLS_RESULT || id == IDC_TOOLS_RESULT_RULE)
+            shown = page != ToolPage::Holidays;
+        else if (!owner)
+            continue;
+        ShowWindow(child, shown ? SW_SHOW : SW_HIDE);
+        EnableWindow(child, shown ? TRUE : FALSE);
     }
-    CheckRadioButton(m_hWnd, IDC_TOOLS_PAGE_PERIOD, IDC_TOOLS_PAGE_AGE,
+    CheckRadioButton(m_hWnd, IDC_TOOLS_PAGE_PERIOD, IDC_TOOLS_PAGE_HOLIDAYS,
                      IDC_TOOLS_PAGE_PERIOD + static_cast<int>(page));
 }
 
+// On the holiday page the result goes to its list, a line an item.
 void CDateToolsDlg::SetResultText(const std::string& text) {
-    SetItemText(IDC_TOOLS_RESULT, text);
+    if (Page() != ToolPage::Holidays) {
+        SetItemText(IDC_TOOLS_RESULT, text);
+        return;
+    }
+    HWND list = GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find("\r\n", start), text.size());
+        const std::wstring line = fw::ToUtf16(text.substr(start, end - start));
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+        start = end + 2;
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 void CDateToolsDlg::AnnounceResult() {
-    fw::AnnounceLiveRegionChange(GetDlgItem(m_hWnd, IDC_TOOLS_RESULT));
+    fw::AnnounceLiveRegionChange(ResultArea());
 }
 
 CivilDate CDateToolsDlg::ReadToday() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     return {now.wYear, now.wMonth, now.wDay};
+}
+
+// A missing file or folder is the usual case; the file is never written.
+std::optional<std::string> CDateToolsDlg::ReadUserHolidayFile() {
+    return fw::ReadSmallFile(fw::PathInAppData(kUserHolidayFile), kUserHolidayFileLimit);
+}
+
+std::string CDateToolsDlg::Cp949FromUtf8(std::string_view utf8) {
+    return fw::Utf8ToCp949(utf8);
 }

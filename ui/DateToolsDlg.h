@@ -1,12 +1,13 @@
-// The date tools window: a modal dialog over the date form with three pages (기간,
-// 더하기/빼기, 만 나이). It carries out the DateToolsForm operations on the real controls and
-// routes each notification to the page logic of DateToolsHandlers.
+// The date tools window: a modal dialog over the date form with four pages (기간,
+// 더하기/빼기, 만 나이, 공휴일). It carries out the DateToolsForm operations on the real controls
+// and routes each notification to the page logic of DateToolsHandlers.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -32,6 +33,8 @@ public:
     void SetResultText(const std::string& text) override;
     void AnnounceResult() override;
     CivilDate ReadToday() override;
+    std::optional<std::string> ReadUserHolidayFile() override;
+    std::string Cp949FromUtf8(std::string_view utf8) override;
 
 protected:
     bool OnInitDialog() override;
@@ -44,6 +47,7 @@ private:
     void OnPeriodPage();                             // cppcheck-suppress unusedPrivateFunction
     void OnShiftPage();                              // cppcheck-suppress unusedPrivateFunction
     void OnAgePage();                                // cppcheck-suppress unusedPrivateFunction
+    void OnHolidaysPage();                           // cppcheck-suppress unusedPrivateFunction
     void OnStartToday();                             // cppcheck-suppress unusedPrivateFunction
     void OnEndToday();                               // cppcheck-suppress unusedPrivateFunction
     void OnBaseToday();                              // cppcheck-suppress unusedPrivateFunction
@@ -58,7 +62,9 @@ private:
     void OnPasteInto(ToolField field);
 
     HWND Item(ToolField field) const;
+    // The page's result area: the holiday list on the holiday page.
+    HWND ResultArea() const;
 
     std::optional<DatePair> m_mainFormDates;
-    fw::Edit m_digitFields[6];  // the five year fields and the amount, for their pastes
+    fw::Edit m_digitFields[7];  // the six year fields and the amount, for their pastes
 };

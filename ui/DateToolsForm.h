@@ -1,14 +1,16 @@
 // The controls of the date tools window as its page logic sees them: three pages of date
-// fields, an amount with its unit and direction, two check boxes and one result area. Texts
-// are CP949 byte strings. The main form's DateForm is separate; the two windows share only
-// the typing rules.
+// fields, an amount with its unit and direction, three check boxes, a page with a year field
+// and one result area (on the holiday page, its list). Texts are CP949 byte strings. The main
+// form's DateForm is separate; the two windows share only the typing rules.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "calendar/DateMath.h"
 
-enum class ToolPage { Period, Shift, Age };
+enum class ToolPage { Period, Shift, Age, Holidays };
 
 // Every input of the window. Each date is three consecutive fields: year, month, day.
 enum class ToolField {
@@ -32,8 +34,10 @@ enum class ToolField {
     ReferenceYear,
     ReferenceMonth,
     ReferenceDay,
+    ShiftToWorkingDay,  // 더하기/빼기: a result on a day off moves to the next working day
+    HolidayYear,
 };
-constexpr int kToolFieldCount = static_cast<int>(ToolField::ReferenceDay) + 1;
+constexpr int kToolFieldCount = static_cast<int>(ToolField::HolidayYear) + 1;
 
 class DateToolsForm {
 public:
@@ -57,6 +61,10 @@ public:
     virtual void AnnounceResult() = 0;
     // Today's local date, read afresh on each call.
     virtual CivilDate ReadToday() = 0;
+    // The user's holiday file (공휴일.txt) as its UTF-8 bytes; nothing when there is none.
+    virtual std::optional<std::string> ReadUserHolidayFile() = 0;
+    // A name from that file in CP949 (characters CP949 lacks become '?').
+    virtual std::string Cp949FromUtf8(std::string_view utf8) = 0;
 
 protected:
     ~DateToolsForm() = default;

@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/Holidays.h"
 #include "ui/DateToolsForm.h"
+#include "ui/DateToolsResults.h"
 
 struct DatePair {
     CivilDate start;
@@ -42,6 +44,9 @@ public:
     // What the copy command takes; nothing while the page shows no result.
     const std::optional<std::string>& TextToCopy() const { return copy_; }
     ToolPage Page() const { return page_; }
+    // The holiday calendar the results use, with the user's file applied: the file is read on
+    // the first call.
+    HolidayNames Names();
 
 protected:
     ~DateToolsHandlers() = default;
@@ -63,4 +68,7 @@ private:
     bool unannounced_ = false;
     // Items in each date's day list, by the date's index (0 = start .. 4 = reference).
     std::array<int, 5> dayListLength_{};
+    HolidayCalendar calendar_;
+    bool calendarLoaded_ = false;
+    std::string badLineReport_;  // one line per bad line of the user's file
 };

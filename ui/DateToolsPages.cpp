@@ -10,6 +10,7 @@
 #include <span>
 
 #include "calendar/KoreanDateText.h"
+#include "calendar/UserHolidayFile.h"
 #include "ui/DateToolsHandlers.h"
 #include "ui/DateToolsResults.h"
 #include "ui/DateToolsTexts.h"
@@ -75,6 +76,8 @@ std::span<const ToolField> DatesOf(ToolPage page) {
             return kShiftDates;
         case ToolPage::Age:
             return kAgeDates;
+        case ToolPage::Holidays:
+            break;
     }
     return {};
 }
@@ -96,7 +99,7 @@ std::string_view TrimBlanks(std::string_view text) {
 // of zeros short of four digits, a lone "0" in a box), else the date or the date that is not.
 struct DateReading {
     enum { Incomplete, Nonexistent, Valid } state;
-    CivilDate date;  // cppcheck-suppress unusedStructMember ; read through the span's iterators
+    CivilDate date;  // cppcheck-suppress unusedStructMember ; read through a span in Compute
 };
 
 DateReading ReadDate(DateToolsForm& form, ToolField year) {
@@ -117,8 +120,15 @@ struct PageOutcome {
 };
 
 // The page's result from its dates and the rest of its inputs: the first date that does not
-// exist is named; while anything is missing, the page's hint.
-PageOutcome Compute(DateToolsForm& form, ToolPage page) {
+// exist is named; while anything is missing, the page's hint. The calendar is asked for only
+// when a result is computed.
+PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
+    const auto names = [&form] { return form.Names(); };
+    if (page == ToolPage::Holidays) {
+        const std::string year = form.GetText(HolidayYear);
+        if (!IsDigits(year)) return {{PageHint(page), std::nullopt}, true};
+        return {HolidayListResult(names(), ParseFieldInt(year)), false};
+    }
     const std::span<const ToolField> years = DatesOf(page);
     DateReading read[2] = {};
     for (std::size_t i = 0; i < years.size(); ++i) read[i] = ReadDate(form, years[i]);
@@ -135,32 +145,51 @@ PageOutcome Compute(DateToolsForm& form, ToolPage page) {
         return hint;
     switch (page) {
         case ToolPage::Period:
-            return {PeriodResult(dates[0].date, dates[1].date, form.IsChecked(PeriodIncludeStart)),
+            return {PeriodResult(names(), dates[0].date, dates[1].date,
+                                 form.IsChecked(PeriodIncludeStart)),
                     false};
         case ToolPage::Age:
-            return {AgeResult(dates[0].date, dates[1].date), false};
+            return {AgeResult(names(), dates[0].date, dates[1].date), false};
         case ToolPage::Shift:
+        case ToolPage::Holidays:
             break;
     }
     const std::string amount = form.GetText(Amount);
     const int unit = form.GetSelection(Unit);
     const int direction = form.GetSelection(ShiftDirection);
-    if (!IsDigits(amount) || amount.size() > kAmountDigits || unit < 0 || unit > 3 ||
+    if (!IsDigits(amount) || amount.size() > kAmountDigits || unit < 0 || unit >= kShiftUnitCount ||
         direction < 0 || direction > 1) {
         return hint;
     }
-    return {ShiftResult(dates[0].date, ParseFieldInt(amount), static_cast<PeriodUnit>(unit),
-                        static_cast<Direction>(direction), form.IsChecked(ShiftIncludeStart)),
+    return {ShiftResult(names(), dates[0].date, ParseFieldInt(amount), static_cast<ShiftUnit>(unit),
+                        static_cast<Direction>(direction),
+                        {form.IsChecked(ShiftIncludeStart), form.IsChecked(ShiftToWorkingDay)}),
             false};
 }
 
 }  // namespace
 
+// The user's holiday file is read when the calendar is first asked for; its bad lines are
+// reported under every result from then on.
+HolidayNames DateToolsHandlers::Names() {
+    if (!calendarLoaded_) {
+        calendarLoaded_ = true;
+        if (const std::optional<std::string> file = ReadUserHolidayFile()) {
+            const UserHolidayChanges changes = ParseUserHolidayFile(*file);
+            ApplyUserHolidays(calendar_, changes);
+            badLineReport_ = BadLineReport(changes.badLines);
+        }
+    }
+    return {calendar_, *this};
+}
+
 void DateToolsHandlers::Refresh(Announce announce) {
     for (const ToolField year : DatesOf(page_)) RebuildDayList(year);
     const PageOutcome outcome = Compute(*this, page_);
-    if (outcome.result.text != shown_) {
-        shown_ = outcome.result.text;
+    std::string text = outcome.result.text;
+    if (!badLineReport_.empty()) text += "\r\n" + badLineReport_;
+    if (text != shown_) {
+        shown_ = text;
         copy_ = outcome.result.copy;
         SetResultText(shown_);
         unannounced_ = !outcome.hint;
@@ -218,6 +247,7 @@ void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
     const CivilDate today = ReadToday();
     FillDate(BaseYear, today);
     FillDate(ReferenceYear, today);
+    Write(HolidayYear, std::to_string(today.year));
     if (mainFormDates) {
         FillDate(StartYear, mainFormDates->start);
         FillDate(EndYear, mainFormDates->end);
@@ -232,12 +262,12 @@ void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
 void DateToolsHandlers::OnPageChosen(ToolPage page) {
     page_ = page;
     ShowPage(page);
-    FocusField(DatesOf(page).front());
+    FocusField(page == ToolPage::Holidays ? HolidayYear : DatesOf(page).front());
     Refresh(Announce::Now);
 }
 
 // A pasted year that is no year (a minus sign, too many digits) is emptied; four digits move
-// the focus on.
+// the focus on to the date's month.
 void DateToolsHandlers::OnYearChange(ToolField year) {
     if (writing_) return;
     const std::string text = GetText(year);
@@ -246,7 +276,7 @@ void DateToolsHandlers::OnYearChange(ToolField year) {
         Refresh(Announce::WhenLeft);
     } else if (text.size() == kYearDigits) {
         Refresh(Announce::Now);
-        FocusField(Offset(year, 1));
+        if (year != HolidayYear) FocusField(Offset(year, 1));
     } else {
         Refresh(Announce::WhenLeft);
     }
@@ -303,12 +333,18 @@ void DateToolsHandlers::OnFieldLeft() {
     AnnounceResult();
 }
 
-// A pasted date moves the focus on as a typed one would. Blanks and line breaks around pasted
+// A pasted date moves the focus on as a typed one would; in the holiday page's year field it
+// gives its year. Blanks and line breaks around pasted
 // digits (a spreadsheet cell's) are dropped.
 std::optional<std::string> DateToolsHandlers::OnPaste(ToolField field, std::string_view cp949Text) {
     const ToolField year = DateOf(field);
     if (year == field && field != Amount) {
         if (const std::optional<CivilDate> date = ParsePastedDate(cp949Text)) {
+            if (field == HolidayYear) {  // the year of a pasted date
+                Write(HolidayYear, std::to_string(date->year));
+                Refresh(Announce::Now);
+                return std::nullopt;
+            }
             FillDate(year, *date);
             Refresh(Announce::Now);
             FocusField(AfterDay(year));

@@ -1,8 +1,11 @@
 #include "ui/DateToolsResults.h"
 
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "calendar/KoreanDateText.h"
+#include "calendar/WorkingDays.h"
 #include "ui/DateToolsTexts.h"
 
 namespace {
@@ -27,14 +30,74 @@ std::int64_t Days(CivilDate from, CivilDate to) {
     return DayNumber(to) - DayNumber(from);
 }
 
+std::string Join(const std::vector<std::string>& parts, std::string_view separator) {
+    std::string joined;
+    for (const std::string& part : parts) {
+        if (!joined.empty()) joined.append(separator);
+        joined.append(part);
+    }
+    return joined;
+}
+
+// "대체공휴일(삼일절)" for a substitute, the name otherwise; in CP949.
+std::string Label(const HolidayNames& names, const Holiday& holiday) {
+    const std::string label = HolidayLabel(holiday);
+    return holiday.nameIsUtf8 ? names.window.Cp949FromUtf8(label) : label;
+}
+
+// The holiday's line in a list: its label, and its kind where the label does not say it.
+std::string ListLabel(const HolidayNames& names, const Holiday& holiday) {
+    std::string label = Label(names, holiday);
+    const std::string kind = HolidayKindName(holiday.kind);
+    if (holiday.kind == HolidayKind::Substitute || label == kind) return label;
+    return label + " (" + kind + ")";
+}
+
+// The date with its weekday and, when it is a holiday, the holiday in brackets: the name of a
+// 공휴일 ("개천절"), the kind of the others ("대체공휴일", "선거일", "임시공휴일").
+std::string MarkedDate(const HolidayNames& names, CivilDate date) {
+    std::vector<std::string> marks;
+    for (const Holiday& holiday : names.calendar.HolidaysOn(date)) {
+        std::string mark = holiday.kind == HolidayKind::Public ? Label(names, holiday)
+                                                               : HolidayKindName(holiday.kind);
+        if (std::ranges::find(marks, mark) == marks.end()) marks.push_back(std::move(mark));
+    }
+    const std::string text = KoreanDateWithWeekday(date);
+    return marks.empty() ? text : text + " (" + Join(marks, kNameJoiner) + ")";
+}
+
+// "2026년 10월 5일 월요일 대체공휴일(개천절)", one line per holiday.
+std::string HolidayLines(const HolidayNames& names, const std::vector<Holiday>& holidays) {
+    std::vector<std::string> lines(holidays.size());
+    std::ranges::transform(holidays, lines.begin(), [&](const Holiday& holiday) {
+        return KoreanDateWithWeekday(holiday.date) + " " + ListLabel(names, holiday);
+    });
+    return Join(lines, "\r\n");
+}
+
+// The days a deadline moved over: "2026년 10월 3일 토요일 개천절, 2026년 10월 4일 일요일".
+std::string PassedDays(const HolidayNames& names, const std::vector<PassedDay>& passed) {
+    std::vector<std::string> days(passed.size());
+    std::ranges::transform(passed, days.begin(), [&](const PassedDay& day) {
+        std::vector<std::string> labels(day.holidays.size());
+        std::ranges::transform(day.holidays, labels.begin(),
+                               [&](const Holiday& holiday) { return Label(names, holiday); });
+        const std::string text = KoreanDateWithWeekday(day.date);
+        return labels.empty() ? text : text + " " + Join(labels, kNameJoiner);
+    });
+    return Join(days, ", ");
+}
+
 }  // namespace
 
-ToolResult PeriodResult(CivilDate start, CivilDate end, bool includeStart) {
+ToolResult PeriodResult(const HolidayNames& names, CivilDate start, CivilDate end,
+                        bool includeStart) {
     const bool reversed = Days(start, end) < 0;
     const CivilDate from = reversed ? end : start;
     const CivilDate to = reversed ? start : end;
     const std::int64_t days = Days(from, to) + (includeStart ? 1 : 0);
     const YearsMonthsDays parts = BreakDownPeriod(from, to, includeStart);
+    const PeriodWorkCount work = CountWorkingDays(names.calendar, from, to, includeStart);
 
     Text text;
     text << days << kDayUnit;
@@ -46,28 +109,58 @@ ToolResult PeriodResult(CivilDate start, CivilDate end, bool includeStart) {
     text.NewLine() << std::int64_t{parts.years} << kYearUnit << " " << std::int64_t{parts.months}
                    << kMonthsUnit << " " << std::int64_t{parts.days} << kDayUnit;
     text.NewLine() << days / 7 << kWeekUnit << " " << days % 7 << kDayUnit;
-    text.NewLine() << kStartDateLabel << start;
-    text.NewLine() << kEndDateLabel << end;
-    return {text.str(), text.str()};
+    text.NewLine() << kWeekdaysLabel << work.weekdays << kDayUnit;
+    text.NewLine() << kWorkingDaysLabel << work.workingDays << kDayUnit;
+    if (work.outsideCoverage) text.NewLine() << kCoverageNote;
+    text.NewLine() << kStartDateLabel << MarkedDate(names, start);
+    text.NewLine() << kEndDateLabel << MarkedDate(names, end);
+    std::string copy = text.str();
+    if (!work.holidays.empty())
+        copy +=
+            "\r\n" + std::string(kHolidaysMetLabel) + "\r\n" + HolidayLines(names, work.holidays);
+    return {text.str(), copy};
 }
 
-ToolResult ShiftResult(CivilDate base, std::int64_t amount, PeriodUnit unit, Direction direction,
-                       bool includeStart) {
-    const std::optional<CivilDate> date = ShiftDate(base, amount, unit, direction, includeStart);
+ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t amount,
+                       ShiftUnit unit, Direction direction, ShiftOptions options) {
+    std::optional<CivilDate> date;
+    std::vector<PassedDay> passed;
+    bool outsideCoverage = false;
+    if (unit == ShiftUnit::WorkingDays) {
+        const std::optional<WorkingDayResult> working =
+            ShiftWorkingDays(names.calendar, base, amount, direction, options.includeStart);
+        if (working) {
+            date = working->date;
+            outsideCoverage = working->outsideCoverage;
+        }
+    } else {
+        date =
+            ShiftDate(base, amount, static_cast<PeriodUnit>(unit), direction, options.includeStart);
+        if (date && options.toWorkingDay) {
+            std::optional<DeadlineDay> deadline = NextWorkingDayFrom(names.calendar, *date);
+            date = deadline ? std::optional(deadline->date) : std::nullopt;
+            if (deadline) {
+                passed = std::move(deadline->passed);
+                outsideCoverage = deadline->outsideCoverage;
+            }
+        }
+    }
     if (!date) return {kOutOfRangeMessage, std::nullopt};
     const std::int64_t distance = Days(base, *date);
     Text text;
-    text << *date;
+    text << MarkedDate(names, *date);
+    if (!passed.empty()) text.NewLine() << kMovedToWorkingDay << PassedDays(names, passed);
     if (distance == 0) {
         text.NewLine() << kSameAsBaseDate;
     } else {
         text.NewLine() << kFromBaseDate << (distance < 0 ? -distance : distance) << kDayUnit << " "
                        << kDirectionItems[distance < 0 ? 1 : 0];
     }
+    if (outsideCoverage) text.NewLine() << kCoverageNote;
     return {text.str(), IsoDate(*date)};
 }
 
-ToolResult AgeResult(CivilDate birth, CivilDate on) {
+ToolResult AgeResult(const HolidayNames& names, CivilDate birth, CivilDate on) {
     if (Days(birth, on) < 0) return {kReferenceBeforeBirthMessage, std::nullopt};
     const std::optional<Age> age = AgeOn(birth, on);
     if (!age) return {kOutOfRangeMessage, std::nullopt};
@@ -79,7 +172,35 @@ ToolResult AgeResult(CivilDate birth, CivilDate on) {
     if (years == 0) text << " (" << std::int64_t{age->monthsPastBirthday} << kMonthsOfAgeEnd;
     text.NewLine() << kCalendarAgeLabel << calendarAge << kYearsOfAge;
     text.NewLine() << kCountingAgeLabel << calendarAge + 1 << kYearsOfAge;
-    text.NewLine() << kFullAgePrefix << years + 1 << kBecomesAgeLabel << age->nextBirthday << " ("
-                   << age->daysUntilNextBirthday << kDayUnit << kDaysLeftEnd;
+    text.NewLine() << kFullAgePrefix << years + 1 << kBecomesAgeLabel
+                   << MarkedDate(names, age->nextBirthday) << " (" << age->daysUntilNextBirthday
+                   << kDayUnit << kDaysLeftEnd;
     return {text.str(), text.str()};
+}
+
+ToolResult HolidayListResult(const HolidayNames& names, int year) {
+    const std::vector<Holiday> holidays =
+        year >= 1 ? names.calendar.HolidaysOfYear(year) : std::vector<Holiday>{};
+    Text text;
+    if (!IsCoveredYear(year)) text << std::to_string(year) << kNoHolidayDataEnd;
+    if (!holidays.empty()) {
+        if (!text.str().empty()) text.NewLine();
+        text << HolidayLines(names, holidays);
+    }
+    return {text.str(), text.str()};
+}
+
+std::string BadLineReport(const std::vector<int>& lineNumbers) {
+    constexpr std::size_t kShown = 5;
+    Text text;
+    for (std::size_t i = 0; i < lineNumbers.size() && i < kShown; ++i) {
+        if (i > 0) text.NewLine();
+        text << kBadLineStart << std::int64_t{lineNumbers[i]} << kBadLineEnd;
+    }
+    if (lineNumbers.size() > kShown) {
+        text.NewLine() << kMoreBadLinesStart
+                       << static_cast<std::int64_t>(lineNumbers.size() - kShown)
+                       << kMoreBadLinesEnd;
+    }
+    return text.str();
 }

@@ -1,12 +1,34 @@
-// The result texts of the date tools' three pages, one line per fact, lines joined by CRLF
-// (as a multi-line static shows them and as the clipboard takes them).
+// The result texts of the date tools' four pages, one line per fact, lines joined by CRLF
+// (as a multi-line static shows them and as the clipboard takes them). A date that is a holiday
+// is marked with it: "2026년 10월 5일 월요일 (대체공휴일)".
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar/DateMath.h"
+#include "calendar/Holidays.h"
+#include "ui/DateToolsForm.h"
+
+// The holiday calendar as the results name its holidays: names from the user's file are UTF-8
+// and converted to CP949 by the window.
+struct HolidayNames {
+    const HolidayCalendar& calendar;
+    DateToolsForm& window;
+};
+
+// The unit list's items; the first four are PeriodUnit's.
+enum class ShiftUnit { Days, Weeks, Months, Years, WorkingDays };
+constexpr int kShiftUnitCount = 5;
+
+struct ShiftOptions {
+    bool includeStart;
+    // Moves a result of 일, 주, 개월 or 년 that falls on a Saturday, Sunday or holiday to the
+    // next working day (민법 제161조); a 근무일 result is a working day already.
+    bool toWorkingDay;
+};
 
 struct ToolResult {
     std::string text;
@@ -14,10 +36,20 @@ struct ToolResult {
     std::optional<std::string> copy;
 };
 
-// The day count, years/months/days, weeks/days and both weekdays; the dates in either order.
-ToolResult PeriodResult(CivilDate start, CivilDate end, bool includeStart);
-// The shifted date with its weekday and its distance from the base; copies it as ISO 8601.
-ToolResult ShiftResult(CivilDate base, std::int64_t amount, PeriodUnit unit, Direction direction,
-                       bool includeStart);
+// The day count, years/months/days, weeks/days, weekdays (평일), working days (근무일) and both
+// dates; the dates in either order. The copy also lists the holidays on the counted days.
+ToolResult PeriodResult(const HolidayNames& names, CivilDate start, CivilDate end,
+                        bool includeStart);
+// The shifted date with its weekday, why it moved to a working day if it did, and its distance
+// from the base; copies it as ISO 8601.
+ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t amount,
+                       ShiftUnit unit, Direction direction, ShiftOptions options);
 // 만 나이, 연 나이, 세는 나이 and the day the person becomes a year older.
-ToolResult AgeResult(CivilDate birth, CivilDate on);
+ToolResult AgeResult(const HolidayNames& names, CivilDate birth, CivilDate on);
+// The year's holidays in date order, one a line: "2026년 3월 2일 월요일 대체공휴일(삼일절)"; for a
+// year the calendar does not know, a message and the user's own holidays of that year.
+ToolResult HolidayListResult(const HolidayNames& names, int year);
+
+// "공휴일.txt 3번째 줄을 읽지 못했습니다", one line per bad line of the user's file; past the
+// first five, one line says how many more there are. Empty when there are none.
+std::string BadLineReport(const std::vector<int>& lineNumbers);

@@ -16,16 +16,22 @@ const char* PageHint(ToolPage page) {
             return "\xBB\xFD\xB3\xE2\xBF\xF9\xC0\xCF\xB0\xFA \xB1\xE2\xC1\xD8\xC0\xCF\xC0\xBB "
                    "\xC0\xD4\xB7\xC2\xC7\xCF\xB8\xE9 \xB0\xE1\xB0\xFA\xB0\xA1 \xB9\xD9\xB7\xCE "
                    "\xB3\xAA\xBF\xC9\xB4\xCF\xB4\xD9.";
+        case ToolPage::Holidays:
+            // "연도를 입력하면 그해의 공휴일이 나옵니다."
+            return "\xBF\xAC\xB5\xB5\xB8\xA6 \xC0\xD4\xB7\xC2\xC7\xCF\xB8\xE9 \xB1\xD7\xC7\xD8"
+                   "\xC0\xC7 \xB0\xF8\xC8\xDE\xC0\xCF\xC0\xCC \xB3\xAA\xBF\xC9\xB4\xCF\xB4\xD9.";
     }
     return "";
 }
 
-// "일", "주", "개월", "년"
+// "일", "주", "개월", "년", "근무일"
 const char kDayUnit[] = "\xC0\xCF";
 const char kWeekUnit[] = "\xC1\xD6";
 const char kMonthsUnit[] = "\xB0\xB3\xBF\xF9";
 const char kYearUnit[] = "\xB3\xE2";
-const char* const kUnitItems[] = {kDayUnit, kWeekUnit, kMonthsUnit, kYearUnit, nullptr};
+const char kWorkingDayUnit[] = "\xB1\xD9\xB9\xAB\xC0\xCF";
+const char* const kUnitItems[] = {kDayUnit,  kWeekUnit,       kMonthsUnit,
+                                  kYearUnit, kWorkingDayUnit, nullptr};
 // "후", "전"
 const char* const kDirectionItems[] = {"\xC8\xC4", "\xC0\xFC", nullptr};
 
@@ -61,6 +67,40 @@ const char kCalendarAgeLabel[] = "\xBF\xAC \xB3\xAA\xC0\xCC: ";
 const char kCountingAgeLabel[] = "\xBC\xBC\xB4\xC2 \xB3\xAA\xC0\xCC: ";
 const char kBecomesAgeLabel[] = "\xBC\xBC\xB0\xA1 \xB5\xC7\xB4\xC2 \xB3\xAF: ";
 const char kDaysLeftEnd[] = " \xB3\xB2\xC0\xBD)";
+
+// "평일 ", "근무일 "
+const char kWeekdaysLabel[] = "\xC6\xF2\xC0\xCF ";
+const char kWorkingDaysLabel[] = "\xB1\xD9\xB9\xAB\xC0\xCF ";
+// "1990~2050년 밖의 해는 공휴일 자료가 없어 토요일과 일요일만 뺐습니다."
+const char kCoverageNote[] =
+    "1990~2050\xB3\xE2 \xB9\xDB\xC0\xC7 \xC7\xD8\xB4\xC2 \xB0\xF8\xC8\xDE\xC0\xCF \xC0\xDA\xB7\xE1"
+    "\xB0\xA1 \xBE\xF8\xBE\xEE \xC5\xE4\xBF\xE4\xC0\xCF\xB0\xFA \xC0\xCF\xBF\xE4\xC0\xCF\xB8\xB8 "
+    "\xBB\xB0\xBD\xC0\xB4\xCF\xB4\xD9.";
+// "기간 중 공휴일:"
+const char kHolidaysMetLabel[] = "\xB1\xE2\xB0\xA3 \xC1\xDF \xB0\xF8\xC8\xDE\xC0\xCF:";
+// "토요일·공휴일이라 다음 근무일로 옮겼습니다 (민법 제161조): "
+const char kMovedToWorkingDay[] =
+    "\xC5\xE4\xBF\xE4\xC0\xCF\xA1\xA4\xB0\xF8\xC8\xDE\xC0\xCF\xC0\xCC\xB6\xF3 \xB4\xD9\xC0\xBD "
+    "\xB1\xD9\xB9\xAB\xC0\xCF\xB7\xCE \xBF\xC5\xB0\xE5\xBD\xC0\xB4\xCF\xB4\xD9 (\xB9\xCE\xB9\xFD "
+    "\xC1\xA6"
+    "161\xC1\xB6): ";
+// "년의 공휴일 자료가 없습니다 (1990~2050년만 있습니다)."
+const char kNoHolidayDataEnd[] =
+    "\xB3\xE2\xC0\xC7 \xB0\xF8\xC8\xDE\xC0\xCF \xC0\xDA\xB7\xE1\xB0\xA1 \xBE\xF8\xBD\xC0\xB4\xCF"
+    "\xB4\xD9 (1990~2050\xB3\xE2\xB8\xB8 \xC0\xD6\xBD\xC0\xB4\xCF\xB4\xD9).";
+// "·"
+const char kNameJoiner[] = "\xA1\xA4";
+// "공휴일.txt ", "번째 줄을 읽지 못했습니다"
+const char kBadLineStart[] = "\xB0\xF8\xC8\xDE\xC0\xCF.txt ";
+const char kBadLineEnd[] =
+    "\xB9\xF8\xC2\xB0 \xC1\xD9\xC0\xBB \xC0\xD0\xC1\xF6 \xB8\xF8\xC7\xDF\xBD\xC0\xB4\xCF\xB4\xD9";
+// "공휴일.txt의 다른 ", "줄도 읽지 못했습니다"
+const char kMoreBadLinesStart[] = "\xB0\xF8\xC8\xDE\xC0\xCF.txt\xC0\xC7 \xB4\xD9\xB8\xA5 ";
+const char kMoreBadLinesEnd[] =
+    "\xC1\xD9\xB5\xB5 \xC0\xD0\xC1\xF6 \xB8\xF8\xC7\xDF\xBD\xC0\xB4\xCF\xB4\xD9";
+
+// "공휴일 목록": the holiday page's list, for screen readers
+const char kHolidayListName[] = "\xB0\xF8\xC8\xDE\xC0\xCF \xB8\xF1\xB7\xCF";
 
 // "결과 복사(&C)"
 const char kCopyToolResultItem[] = "\xB0\xE1\xB0\xFA \xBA\xB9\xBB\xE7(&C)";
@@ -106,8 +146,11 @@ const char* ToolFieldName(ToolField field) {
             return "\xB3\xAA\xC0\xCC \xB1\xE2\xC1\xD8 \xBF\xF9";  // "나이 기준 월"
         case ToolField::ReferenceDay:
             return "\xB3\xAA\xC0\xCC \xB1\xE2\xC1\xD8 \xC0\xCF";  // "나이 기준 일"
+        case ToolField::HolidayYear:
+            return "\xB0\xF8\xC8\xDE\xC0\xCF \xB3\xE2\xB5\xB5";  // "공휴일 년도"
         case ToolField::PeriodIncludeStart:
         case ToolField::ShiftIncludeStart:
+        case ToolField::ShiftToWorkingDay:
             return nullptr;
     }
     return nullptr;

@@ -6,7 +6,7 @@
 // What the result area shows while a page's inputs are incomplete.
 const char* PageHint(ToolPage page);
 
-// The items of the unit list (일, 주, 개월, 년) and of the direction list (후, 전), in list
+// The items of the unit list (일, 주, 개월, 년, 근무일) and of the direction list (후, 전), in list
 // order; each array ends with nullptr.
 extern const char* const kUnitItems[];
 extern const char* const kDirectionItems[];
@@ -32,8 +32,21 @@ extern const char kDayUnit[];
 extern const char kWeekUnit[];
 extern const char kMonthsUnit[];
 extern const char kYearUnit[];
+extern const char kWorkingDayUnit[];
+extern const char kWeekdaysLabel[];
+extern const char kWorkingDaysLabel[];
+extern const char kCoverageNote[];
+extern const char kHolidaysMetLabel[];
+extern const char kMovedToWorkingDay[];
+extern const char kNoHolidayDataEnd[];
+extern const char kNameJoiner[];
+extern const char kBadLineStart[];
+extern const char kBadLineEnd[];
+extern const char kMoreBadLinesStart[];
+extern const char kMoreBadLinesEnd[];
 
 // The one item of the result area's context menu; the menu item that opens the window.
+extern const char kHolidayListName[];
 extern const char kCopyToolResultItem[];
 extern const char kOpenDateToolsItem[];
 

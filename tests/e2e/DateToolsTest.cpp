@@ -2,6 +2,8 @@
 // result menu, one flow per page typed by keyboard, results appearing as typed, and copying.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "FormControls.h"
@@ -16,9 +18,12 @@ enum ToolsControl {
     kPeriodEndYear = 1103,
     kBaseYear = 1107,
     kAmount = 1110,
+    kUnit = 1111,
     kBirthYear = 1114,
     kReferenceYear = 1117,
+    kHolidayYear = 1121,
     kToolsResult = 1140,
+    kHolidayList = 1141,
 };
 constexpr WPARAM kDateToolsCommand = 0x20;
 
@@ -59,10 +64,9 @@ TEST(DateTools, PeriodPageStartsFromTheFormsDatesAndFollowsTheTyping) {
     EXPECT_EQ(app.FocusedId(), kPeriodStartYear + 1);
     app.PressAlt('I');
     const std::wstring period =
-        L"659일 (시작일 포함)\r\n1년 9개월 19일\r\n94주 1일\r\n"
-        L"시작일: 2008년 3월 7일 금요일\r\n종료일: 2009년 12월 25일 금요일";
+        L"659일 (시작일 포함)\r\n1년 9개월 19일\r\n94주 1일\r\n평일 471일\r\n근무일 457일\r\n"
+        L"시작일: 2008년 3월 7일 금요일\r\n종료일: 2009년 12월 25일 금요일 (기독탄신일)";
     EXPECT_EQ(app.Text(kToolsResult), period);
-    ExpectCopied(app, period);
 
     app.Press(VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return IsWindow(tools) == FALSE; }));
@@ -107,6 +111,79 @@ TEST(DateTools, AgePageCountsTheBirthDayAndTheLeapDay) {
     app.TypeInto(kReferenceYear, L"20250228");
     EXPECT_TRUE(app.Text(kToolsResult).starts_with(L"만 0세 (11개월)\r\n"))
         << app.Text(kToolsResult);
+}
+
+// A holiday file in an application data folder of its own, found through APPDATA by the
+// program started while it exists; the variable is put back and the folder removed afterwards.
+class UserHolidayFile {
+public:
+    explicit UserHolidayFile(const std::string& utf8) {
+        GetEnvironmentVariableW(L"APPDATA", old_, MAX_PATH);
+        std::filesystem::create_directories(root_ / L"Tessaro");
+        std::ofstream(root_ / L"Tessaro" / L"공휴일.txt", std::ios::binary) << utf8;
+        SetEnvironmentVariableW(L"APPDATA", root_.c_str());
+    }
+    ~UserHolidayFile() {
+        SetEnvironmentVariableW(L"APPDATA", old_[0] ? old_ : nullptr);
+        std::filesystem::remove_all(root_);
+    }
+    UserHolidayFile(const UserHolidayFile&) = delete;
+    UserHolidayFile& operator=(const UserHolidayFile&) = delete;
+
+private:
+    std::filesystem::path root_ = std::filesystem::temp_directory_path() / L"tessaro-e2e-appdata";
+    wchar_t old_[MAX_PATH] = L"";
+};
+
+TEST(DateTools, ShiftPageMovesADeadlineOffDaysOffAndCountsWorkingDays) {
+    TessaroDriver app;
+    OpenFromWindowMenu(app);
+    app.Type(L"202609031");
+    app.Focus(kUnit);
+    app.Press(VK_DOWN);
+    app.Press(VK_DOWN);  // 개월
+    app.PressAlt('N');
+    EXPECT_EQ(app.Text(kToolsResult),
+              L"2026년 10월 6일 화요일\r\n토요일·공휴일이라 다음 근무일로 옮겼습니다 (민법 "
+              L"제161조): 2026년 10월 3일 토요일 개천절, 2026년 10월 4일 일요일, 2026년 10월 5일 "
+              L"월요일 대체공휴일(개천절)\r\n기준일부터 33일 후");
+    app.Focus(kUnit);
+    app.Press(VK_END);  // 근무일
+    app.TypeInto(kBaseYear, L"2026092110");
+    EXPECT_EQ(app.Text(kToolsResult), L"2026년 10월 8일 목요일\r\n기준일부터 17일 후");
+}
+
+TEST(DateTools, HolidayPageListsTheYearAndCopiesTheList) {
+    TessaroDriver app;
+    OpenFromWindowMenu(app);
+    app.PressAlt('H');
+    EXPECT_EQ(app.FocusedId(), kHolidayYear);
+    app.Type(L"2026");
+    ClearClipboard();
+    app.RightClick(kHolidayList);
+    app.WaitForMenu();
+    app.Press('C');
+    EXPECT_TRUE(WaitUntil([&] {
+        return ClipboardText().find(L"\r\n2026년 3월 2일 월요일 대체공휴일(삼일절)\r\n") !=
+               std::wstring::npos;
+    })) << ClipboardText();
+}
+
+// The period page's 평일 and 근무일 with a holiday from the user's file, whose bad line is
+// reported under the result; the copy lists the holidays met.
+TEST(DateTools, TheUsersHolidayFileCountsInThePeriodAndItsBadLineIsReported) {
+    const UserHolidayFile file(
+        "2026-10-02 \xEC\xB0\xBD\xEB\xA6\xBD\xEC\x9D\xBC\r\n10/02\r\n");  // 창립일
+    TessaroDriver app;
+    OpenFromWindowMenu(app);
+    app.PressAlt('B');
+    app.Type(L"2026100120261002");
+    const std::wstring result =
+        L"1일\r\n0년 0개월 1일\r\n0주 1일\r\n평일 1일\r\n근무일 0일\r\n"
+        L"시작일: 2026년 10월 1일 목요일\r\n종료일: 2026년 10월 2일 금요일 (임시공휴일)";
+    EXPECT_EQ(app.Text(kToolsResult), result + L"\r\n공휴일.txt 2번째 줄을 읽지 못했습니다");
+    ExpectCopied(app,
+                 result + L"\r\n기간 중 공휴일:\r\n2026년 10월 2일 금요일 창립일 (임시공휴일)");
 }
 
 }  // namespace

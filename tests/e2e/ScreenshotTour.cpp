@@ -74,12 +74,15 @@ void Tour() {
     const RECT both = Union(Bounds(form), Bounds(tools));
     Shot("tools-period", both);
     app.PressAlt('A');
-    app.Type(L"20260101100");
-    app.PressAlt('I');
+    app.Type(L"2026090330");  // 30 days on: 개천절, a Saturday
+    app.PressAlt('N');
     Shot("tools-shift", both);
     app.PressAlt('G');
     app.Type(L"19900520");
     Shot("tools-age", both);
+    app.PressAlt('H');
+    app.Type(L"2026");
+    Shot("tools-holidays", both);
     app.Press(VK_ESCAPE);
     WaitUntil([&] { return IsWindow(tools) == FALSE; });
     app.WorkOn(form);

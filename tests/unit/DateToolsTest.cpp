@@ -91,9 +91,13 @@ TEST(DateTools, EachPageShowsItsResultLinesAndCopiesWhatItShows) {
     tools.Check(PeriodIncludeStart);
     const std::string period = Cp949(
         u8"294일 (시작일 포함, 종료일이 시작일보다 앞섭니다)\r\n0년 9개월 19일\r\n42주 0일\r\n"
-        u8"시작일: 2009년 12월 25일 금요일\r\n종료일: 2009년 3월 7일 토요일");
+        u8"평일 210일\r\n근무일 207일\r\n"
+        u8"시작일: 2009년 12월 25일 금요일 (기독탄신일)\r\n종료일: 2009년 3월 7일 토요일");
     EXPECT_EQ(tools.result, period);
-    EXPECT_EQ(tools.TextToCopy(), period);
+    // The copy lists the holidays met, one a line.
+    EXPECT_TRUE(tools.TextToCopy()->starts_with(period + Cp949(u8"\r\n기간 중 공휴일:\r\n")));
+    EXPECT_NE(tools.TextToCopy()->find(Cp949(u8"2009년 10월 3일 토요일 개천절 (공휴일)\r\n")),
+              std::string::npos);
 
     tools.OnPageChosen(ToolPage::Shift);
     TypeDate(tools, BaseYear, "20260101");
@@ -149,6 +153,7 @@ TEST(DateTools, AWholePastedDateFillsItsFieldsAndOtherTextOnlyAsDigitsThatFit) {
         {StartYear, "12345678901234567890", ""},
         {Amount, " 365\r\n", "365"},
         {Amount, "2009-03-07", ""},
+        {HolidayYear, "2009-03-07", "2009"},  // the year of a whole date
     };
     for (const auto& c : cases) {
         FakeDateTools tools;
@@ -163,4 +168,67 @@ TEST(DateTools, AWholePastedDateFillsItsFieldsAndOtherTextOnlyAsDigitsThatFit) {
     EXPECT_EQ(tools.Text(StartYear) + "-" + tools.Text(StartMonth) + "-" + tools.Text(StartDay),
               "2009-3-7");
     EXPECT_EQ(tools.Focus(), EndYear);
+}
+
+TEST(DateTools, ShiftCountsWorkingDaysAndMovesADeadlineOffADayOffSayingWhy) {
+    constexpr int kWorkingDays = 4;
+    const struct {
+        const char* base;
+        const char* amount;
+        int unit;
+        bool toWorkingDay;
+        const char8_t* result;
+    } cases[] = {
+        {"20260903", "1", 2, false, u8"2026년 10월 3일 토요일 (개천절)\r\n기준일부터 30일 후"},
+        {"20260903", "1", 2, true,
+         u8"2026년 10월 6일 화요일\r\n토요일·공휴일이라 다음 근무일로 옮겼습니다 (민법 제161조): "
+         u8"2026년 10월 3일 토요일 개천절, 2026년 10월 4일 일요일, "
+         u8"2026년 10월 5일 월요일 대체공휴일(개천절)\r\n기준일부터 33일 후"},
+        {"20261004", "1", 0, false, u8"2026년 10월 5일 월요일 (대체공휴일)\r\n기준일부터 1일 후"},
+        {"20260921", "10", kWorkingDays, true,  // the box changes nothing
+         u8"2026년 10월 8일 목요일\r\n기준일부터 17일 후"},
+        {"20501230", "2", kWorkingDays, false,
+         u8"2051년 1월 3일 화요일\r\n기준일부터 4일 후\r\n"
+         u8"1990~2050년 밖의 해는 공휴일 자료가 없어 토요일과 일요일만 뺐습니다."},
+    };
+    for (const auto& c : cases) {
+        FakeDateTools tools;
+        TypeDate(tools, BaseYear, c.base);
+        tools.Type(c.amount);
+        tools.Choose(Unit, c.unit);
+        if (c.toWorkingDay) tools.Check(ShiftToWorkingDay);
+        EXPECT_EQ(tools.result, Cp949(c.result)) << c.base << " " << c.unit;
+    }
+}
+
+TEST(DateTools, HolidayPageListsTheYearsHolidaysAndSaysWhereItHasNoData) {
+    FakeDateTools tools;
+    tools.OnPageChosen(ToolPage::Holidays);
+    EXPECT_EQ(tools.Focus(), HolidayYear);
+    EXPECT_EQ(tools.Text(HolidayYear), "2026");
+    EXPECT_TRUE(tools.result.starts_with(
+        Cp949(u8"2026년 1월 1일 목요일 신정 (공휴일)\r\n2026년 2월 16일 월요일 설날 (공휴일)")))
+        << tools.result;
+    EXPECT_NE(tools.result.find(Cp949(u8"\r\n2026년 3월 2일 월요일 대체공휴일(삼일절)\r\n")),
+              std::string::npos);
+    EXPECT_EQ(tools.TextToCopy(), tools.result);
+    TypeDate(tools, HolidayYear, "2051");
+    EXPECT_EQ(tools.result, Cp949(u8"2051년의 공휴일 자료가 없습니다 (1990~2050년만 있습니다)."));
+}
+
+TEST(DateTools, TheUsersFileIsReadOnceWhenFirstNeededAndItsBadLinesAreReported) {
+    const std::string file =
+        "# ours\n2026-10-02 \xEC\xB0\xBD\xEB\xA6\xBD\xEC\x9D\xBC\n"  // 창립일
+        "10/02\n-2026-10-05\n";
+    FakeDateTools tools(std::nullopt, file);
+    EXPECT_EQ(tools.fileReads, 0);  // only the hint so far
+    tools.OnPageChosen(ToolPage::Holidays);
+    const std::string bad = Cp949(u8"공휴일.txt 3번째 줄을 읽지 못했습니다");
+    EXPECT_NE(tools.result.find(Cp949(u8"2026년 10월 2일 금요일 창립일 (임시공휴일)\r\n")),
+              std::string::npos);
+    EXPECT_EQ(tools.result.find(Cp949(u8"10월 5일")), std::string::npos);
+    EXPECT_TRUE(tools.result.ends_with("\r\n" + bad));
+    EXPECT_EQ(tools.TextToCopy()->find(bad), std::string::npos);
+    TypeDate(tools, HolidayYear, "2025");
+    EXPECT_EQ(tools.fileReads, 1);
 }

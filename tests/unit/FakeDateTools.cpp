@@ -2,13 +2,15 @@
 
 #include <utility>
 
+#include "Cp949.h"
+
 using enum ToolField;
 
 namespace {
 
 bool IsEdit(ToolField field) {
     return field == StartYear || field == EndYear || field == BaseYear || field == BirthYear ||
-           field == ReferenceYear || field == Amount;
+           field == ReferenceYear || field == Amount || field == HolidayYear;
 }
 
 size_t LengthLimit(ToolField field) {
@@ -88,4 +90,8 @@ void FakeDateTools::WriteDate(ToolField year, const std::string& y, const std::s
     Box(next(1)).text = m;
     Box(next(2)).text = d;
     SetText(year, y);
+}
+
+std::string FakeDateTools::Cp949FromUtf8(std::string_view utf8) {
+    return Cp949(std::string(utf8));
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/DateToolsHandlers.h"
@@ -17,8 +18,10 @@
 // NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
 class FakeDateTools final : public DateToolsHandlers {
 public:
-    // Opens as the real window does, on 2026-12-09.
-    explicit FakeDateTools(const std::optional<DatePair>& mainFormDates = std::nullopt) {
+    // Opens as the real window does, on 2026-12-09, with the user's holiday file if given.
+    explicit FakeDateTools(const std::optional<DatePair>& mainFormDates = std::nullopt,
+                           std::optional<std::string> userFile = std::nullopt)
+        : userFile_(std::move(userFile)) {
         Open(mainFormDates);
     }
 
@@ -36,6 +39,11 @@ public:
     void SetResultText(const std::string& text) override { result = text; }
     void AnnounceResult() override { ++announcements; }
     CivilDate ReadToday() override { return today; }
+    std::optional<std::string> ReadUserHolidayFile() override {
+        ++fileReads;
+        return userFile_;
+    }
+    std::string Cp949FromUtf8(std::string_view utf8) override;
 
     // The user's actions; typing and pasting go to the focused field and replace its text
     // while the text is selected, as it is when the focus lands on the field.
@@ -57,6 +65,7 @@ public:
     ToolPage shownPage = ToolPage::Period;
     std::string result;
     int announcements = 0;
+    int fileReads = 0;
 
 private:
     struct Control {
@@ -72,6 +81,7 @@ private:
     // Replaces the selected text or appends, and raises the field's change.
     void Insert(const std::string& text);
 
+    std::optional<std::string> userFile_;
     std::array<Control, kToolFieldCount> controls_;
     ToolField focus_ = ToolField::StartYear;
     bool selected_ = false;

@@ -1,7 +1,8 @@
 // The worked examples of the Korean user guide must be what the program answers: each line
-// "YYYY-MM-DD → YYYY-MM-DD : N일" or "… : "message"" is recomputed with CalcDateSpan, and the
-// date tools' examples (a date moved by a period, a period broken down, an age) with the date
-// arithmetic.
+// "YYYY-MM-DD → YYYY-MM-DD : N일" or "… : "message"" is recomputed with CalcDateSpan, the
+// date tools' examples (a date moved by a period or by working days, a period broken down, an
+// age) with the date arithmetic, and the holiday examples (weekdays and working days of a
+// period, lines of a year's holiday list, the sample holiday file) with the holiday calendar.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,11 +12,15 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "Cp949.h"
 #include "calendar/Data_Day.h"
 #include "calendar/DateMath.h"
+#include "calendar/Holidays.h"
 #include "calendar/KoreanDateText.h"
+#include "calendar/UserHolidayFile.h"
+#include "calendar/WorkingDays.h"
 
 namespace {
 
@@ -27,6 +32,29 @@ CivilDate DateAt(const std::smatch& m, int first) {
 std::int64_t Number(std::string text) {
     std::erase(text, ',');
     return std::stoll(text);
+}
+
+// A date as the date tools show it: "2026년 10월 3일 토요일 (개천절)", in brackets the name of
+// a 공휴일 and the kind of any other holiday.
+std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date) {
+    const std::vector<Holiday> holidays = calendar.HolidaysOn(date);
+    std::string text = KoreanDateWithWeekday(date);
+    if (!holidays.empty()) {
+        const Holiday& holiday = holidays.front();
+        text += " (" +
+                (holiday.kind == HolidayKind::Public ? HolidayLabel(holiday)
+                                                     : std::string(HolidayKindName(holiday.kind))) +
+                ")";
+    }
+    return text;
+}
+
+// A line of the holiday list: the label, and the kind where the label does not say it.
+std::string ListLine(const Holiday& holiday) {
+    const std::string label = HolidayLabel(holiday);
+    const std::string kind = HolidayKindName(holiday.kind);
+    const bool saysKind = holiday.kind == HolidayKind::Substitute || label == kind;
+    return KoreanDateWithWeekday(holiday.date) + " " + label + (saysKind ? "" : " (" + kind + ")");
 }
 
 std::string ReadGuide() {
@@ -62,10 +90,13 @@ TEST(UserGuide, WorkedExamplesMatchTheProgram) {
     EXPECT_GE(checked, 9) << "the guide's examples were not found in the expected form";
 }
 
-// "기준일 2026-01-01, 100일 후, 시작일 포함 → 2026년 4월 10일 금요일"
+// "기준일 2026-01-01, 100일 후, 시작일 포함 → 2026년 4월 10일 금요일"; the unit may be 근무일,
+// and ", 토요일·공휴일이면 다음 날로" moves the date to the next working day.
 TEST(UserGuide, DateToolExamplesMatchTheProgram) {
-    const std::regex shift(R"(^ *기준일 (\d{4})-(\d{2})-(\d{2}), (\d+)(일|주|개월|년) (후|전))"
-                           R"((, 시작일 포함)? → (.+?)\r?$)");
+    const HolidayCalendar calendar;
+    const std::regex shift(
+        R"(^ *기준일 (\d{4})-(\d{2})-(\d{2}), (\d+)(일|주|개월|년|근무일) (후|전))"
+        R"((, 시작일 포함)?(, 토요일·공휴일이면 다음 날로)? → (.+?)\r?$)");
     // "2009-03-07 ~ 2009-12-25, 시작일 포함 : 0년 9개월 19일, 294일, 42주 0일"
     const std::regex period(
         R"(^ *(\d{4})-(\d{2})-(\d{2}) ~ (\d{4})-(\d{2})-(\d{2})(, 시작일 포함)? : )"
@@ -73,7 +104,7 @@ TEST(UserGuide, DateToolExamplesMatchTheProgram) {
     // "생일 2024-02-29, 기준일 2025-02-28 : 만 0세 (11개월), 다음 생일 … (1일 후)"
     const std::regex age(R"(^ *생일 (\d{4})-(\d{2})-(\d{2}), 기준일 (\d{4})-(\d{2})-(\d{2}) : )"
                          R"(만 (\d+)세(?: \((\d+)개월\))?, 다음 생일 (.+) \(([\d,]+)일 후\)\r?$)");
-    const std::string units[] = {"일", "주", "개월", "년"};
+    const std::string units[] = {"일", "주", "개월", "년", "근무일"};
     std::istringstream lines(ReadGuide());
     int shifts = 0;
     int periods = 0;
@@ -82,12 +113,23 @@ TEST(UserGuide, DateToolExamplesMatchTheProgram) {
         SCOPED_TRACE(line);
         std::smatch m;
         if (std::regex_match(line, m, shift)) {
-            const auto unit = static_cast<PeriodUnit>(std::find(units, units + 4, m[5]) - units);
+            const auto unitIndex = std::find(units, units + 5, m[5]) - units;
             const Direction direction = m[6] == "후" ? Direction::After : Direction::Before;
-            const auto result =
-                ShiftDate(DateAt(m, 1), std::stoll(m[4]), unit, direction, m[7].matched);
+            std::optional<CivilDate> result;
+            if (unitIndex == 4) {
+                const auto worked = ShiftWorkingDays(calendar, DateAt(m, 1), std::stoll(m[4]),
+                                                     direction, m[7].matched);
+                if (worked) result = worked->date;
+            } else {
+                result = ShiftDate(DateAt(m, 1), std::stoll(m[4]),
+                                   static_cast<PeriodUnit>(unitIndex), direction, m[7].matched);
+            }
+            if (result && m[8].matched) {
+                const auto deadline = NextWorkingDayFrom(calendar, *result);
+                result = deadline ? std::optional<CivilDate>(deadline->date) : std::nullopt;
+            }
             ASSERT_TRUE(result.has_value());
-            EXPECT_EQ(KoreanDateWithWeekday(*result), Cp949(m[8].str()));
+            EXPECT_EQ(MarkedDate(calendar, *result), Cp949(m[9].str()));
             ++shifts;
         } else if (std::regex_match(line, m, period)) {
             const bool includeStart = m[7].matched;
@@ -111,14 +153,66 @@ TEST(UserGuide, DateToolExamplesMatchTheProgram) {
             if (m[8].matched) {
                 EXPECT_EQ(result->monthsPastBirthday, std::stoi(m[8]));
             }
-            EXPECT_EQ(KoreanDateWithWeekday(result->nextBirthday), Cp949(m[9].str()));
+            EXPECT_EQ(MarkedDate(calendar, result->nextBirthday), Cp949(m[9].str()));
             EXPECT_EQ(result->daysUntilNextBirthday, Number(m[10]));
             ++ages;
         }
     }
-    EXPECT_GE(shifts, 5) << "the guide's date-moving examples were not found in the expected form";
+    EXPECT_GE(shifts, 10) << "the guide's date-moving examples were not found in the expected form";
     EXPECT_GE(periods, 2) << "the guide's period examples were not found in the expected form";
     EXPECT_GE(ages, 3) << "the guide's age examples were not found in the expected form";
+}
+
+// "2026-12-01 ~ 2026-12-31, 시작일 포함 : 31일, 평일 23일, 근무일 22일", the lines of a year's
+// holiday list ("2026년 10월 5일 월요일 대체공휴일(개천절)"), and the sample 공휴일.txt (the
+// indented lines after "공휴일.txt의 예:") read without a bad line.
+TEST(UserGuide, HolidayExamplesMatchTheCalendar) {
+    const HolidayCalendar calendar;
+    const std::regex workPeriod(
+        R"(^ *(\d{4})-(\d{2})-(\d{2}) ~ (\d{4})-(\d{2})-(\d{2})(, 시작일 포함)? : )"
+        R"(([\d,]+)일, 평일 ([\d,]+)일, 근무일 ([\d,]+)일\r?$)");
+    const std::regex listed(
+        R"(^  (\d{4})년 (\d{1,2})월 (\d{1,2})일 (\S+) ([^ (]\S*)( \(\S+\))?\r?$)");
+    std::istringstream lines(ReadGuide());
+    int periods = 0;
+    int listLines = 0;
+    std::string sampleFile;
+    bool inSample = false;
+    for (std::string line; std::getline(lines, line);) {
+        SCOPED_TRACE(line);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::smatch m;
+        if (line == "공휴일.txt의 예:") {
+            inSample = true;
+        } else if (inSample) {
+            // The sample is the indented lines up to the blank line after them.
+            if (line.empty() && !sampleFile.empty()) {
+                inSample = false;
+            } else {
+                sampleFile += line + "\n";
+            }
+        } else if (std::regex_match(line, m, workPeriod)) {
+            const PeriodWorkCount count =
+                CountWorkingDays(calendar, DateAt(m, 1), DateAt(m, 4), m[7].matched);
+            EXPECT_EQ(WithThousands(count.days), m[8]);
+            EXPECT_EQ(WithThousands(count.weekdays), m[9]);
+            EXPECT_EQ(WithThousands(count.workingDays), m[10]);
+            ++periods;
+        } else if (std::regex_match(line, m, listed)) {
+            const CivilDate date{std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])};
+            const std::vector<Holiday> holidays = calendar.HolidaysOn(date);
+            EXPECT_TRUE(std::any_of(holidays.begin(), holidays.end(), [&](const Holiday& h) {
+                return ListLine(h) == Cp949(line.substr(2));
+            }));
+            ++listLines;
+        }
+    }
+    const UserHolidayChanges sample = ParseUserHolidayFile(sampleFile);
+    EXPECT_TRUE(sample.badLines.empty()) << sampleFile;
+    EXPECT_FALSE(sample.additions.empty()) << "the guide's sample 공휴일.txt was not found";
+    EXPECT_FALSE(sample.removals.empty()) << sampleFile;
+    EXPECT_GE(periods, 2) << "the guide's working-day examples were not found in the expected form";
+    EXPECT_GE(listLines, 6) << "the guide's holiday list was not found in the expected form";
 }
 
 }  // namespace
