@@ -23,54 +23,55 @@ constexpr char kUpperCouncils[] =
 // "임시공휴일"
 constexpr char kDeclared[] = "\xC0\xD3\xBD\xC3\xB0\xF8\xC8\xDE\xC0\xCF";
 
-Holiday Election(int year, int month, int day, const char* name) {
-    return {{year, month, day}, name, HolidayKind::Election};
+constexpr Holiday Election(int year, int month, int day, const char* name) {
+    return {{year, month, day}, name, nullptr, HolidayKind::Election};
 }
 
-Holiday Declared(int year, int month, int day) {
-    return {{year, month, day}, kDeclared, HolidayKind::Declared};
+constexpr Holiday Declared(int year, int month, int day) {
+    return {{year, month, day}, kDeclared, nullptr, HolidayKind::Declared};
 }
+
+constexpr Holiday kDays[] = {
+    Election(1991, 3, 26, kLowerCouncils),  // 기초의회 의원선거 (declared)
+    Election(1991, 6, 20, kUpperCouncils),  // 광역의회 의원선거 (declared)
+    Election(1992, 3, 24, kAssembly),       // 제14대
+    Election(1992, 12, 18, kPresident),     // 제14대
+    Election(1995, 6, 27, kLocal),          // 제1회
+    Election(1996, 4, 11, kAssembly),       // 제15대
+    Election(1997, 12, 18, kPresident),     // 제15대
+    Election(1998, 6, 4, kLocal),           // 제2회
+    Election(2000, 4, 13, kAssembly),       // 제16대
+    Declared(2002, 7, 1),                   // 월드컵 4강 기념
+    Election(2002, 6, 13, kLocal),          // 제3회
+    Election(2002, 12, 19, kPresident),     // 제16대
+    Election(2004, 4, 15, kAssembly),       // 제17대
+    Election(2006, 5, 31, kLocal),          // 제4회
+    Election(2007, 12, 19, kPresident),     // 제17대
+    Election(2008, 4, 9, kAssembly),        // 제18대
+    Election(2010, 6, 2, kLocal),           // 제5회
+    Election(2012, 4, 11, kAssembly),       // 제19대
+    Election(2012, 12, 19, kPresident),     // 제18대
+    Election(2014, 6, 4, kLocal),           // 제6회
+    Declared(2015, 8, 14),                  // 광복 70주년, 국무회의 2015-08-04
+    Election(2016, 4, 13, kAssembly),       // 제20대
+    Declared(2016, 5, 6),                   // 국무회의 2016-04-26
+    Election(2017, 5, 9, kPresident),       // 제19대, early election (declared)
+    Declared(2017, 10, 2),                  // 국무회의 2017-09-05
+    Election(2018, 6, 13, kLocal),          // 제7회
+    Election(2020, 4, 15, kAssembly),       // 제21대
+    Declared(2020, 8, 17),                  // 국무회의 2020-07-21
+    Election(2022, 3, 9, kPresident),       // 제20대
+    Election(2022, 6, 1, kLocal),           // 제8회
+    Declared(2023, 10, 2),                  // 국무회의 2023-09-05
+    Election(2024, 4, 10, kAssembly),       // 제22대
+    Declared(2024, 10, 1),                  // 국군의 날, 국무회의 2024-09-03
+    Declared(2025, 1, 27),                  // 국무회의 2025-01-14
+    Election(2025, 6, 3, kPresident),       // 제21대, early election (declared)
+    Election(2026, 6, 3, kLocal),           // 제9회
+};
 
 }  // namespace
 
 std::span<const Holiday> DeclaredHolidays() {
-    static const std::vector<Holiday> days = {
-        Election(1991, 3, 26, kLowerCouncils),  // 기초의회 의원선거 (declared)
-        Election(1991, 6, 20, kUpperCouncils),  // 광역의회 의원선거 (declared)
-        Election(1992, 3, 24, kAssembly),       // 제14대
-        Election(1992, 12, 18, kPresident),     // 제14대
-        Election(1995, 6, 27, kLocal),          // 제1회
-        Election(1996, 4, 11, kAssembly),       // 제15대
-        Election(1997, 12, 18, kPresident),     // 제15대
-        Election(1998, 6, 4, kLocal),           // 제2회
-        Election(2000, 4, 13, kAssembly),       // 제16대
-        Declared(2002, 7, 1),                   // 월드컵 4강 기념
-        Election(2002, 6, 13, kLocal),          // 제3회
-        Election(2002, 12, 19, kPresident),     // 제16대
-        Election(2004, 4, 15, kAssembly),       // 제17대
-        Election(2006, 5, 31, kLocal),          // 제4회
-        Election(2007, 12, 19, kPresident),     // 제17대
-        Election(2008, 4, 9, kAssembly),        // 제18대
-        Election(2010, 6, 2, kLocal),           // 제5회
-        Election(2012, 4, 11, kAssembly),       // 제19대
-        Election(2012, 12, 19, kPresident),     // 제18대
-        Election(2014, 6, 4, kLocal),           // 제6회
-        Declared(2015, 8, 14),                  // 광복 70주년, 국무회의 2015-08-04
-        Election(2016, 4, 13, kAssembly),       // 제20대
-        Declared(2016, 5, 6),                   // 국무회의 2016-04-26
-        Election(2017, 5, 9, kPresident),       // 제19대, early election (declared)
-        Declared(2017, 10, 2),                  // 국무회의 2017-09-05
-        Election(2018, 6, 13, kLocal),          // 제7회
-        Election(2020, 4, 15, kAssembly),       // 제21대
-        Declared(2020, 8, 17),                  // 국무회의 2020-07-21
-        Election(2022, 3, 9, kPresident),       // 제20대
-        Election(2022, 6, 1, kLocal),           // 제8회
-        Declared(2023, 10, 2),                  // 국무회의 2023-09-05
-        Election(2024, 4, 10, kAssembly),       // 제22대
-        Declared(2024, 10, 1),                  // 국군의 날, 국무회의 2024-09-03
-        Declared(2025, 1, 27),                  // 국무회의 2025-01-14
-        Election(2025, 6, 3, kPresident),       // 제21대, early election (declared)
-        Election(2026, 6, 3, kLocal),           // 제9회
-    };
-    return days;
+    return kDays;
 }

@@ -23,7 +23,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <string>
 
 #include "calendar/LunarDates.h"
 
@@ -59,8 +58,6 @@ constexpr char kChuseok[] = "\xC3\xDF\xBC\xAE";
 constexpr char kHangulDay[] = "\xC7\xD1\xB1\xDB\xB3\xAF";
 // "기독탄신일"
 constexpr char kChristmas[] = "\xB1\xE2\xB5\xB6\xC5\xBA\xBD\xC5\xC0\xCF";
-// "·", between the names of two holidays one substitute stands in for
-constexpr char kNameJoin[] = "\xA1\xA4";
 
 constexpr int kSunday = 0;
 constexpr int kSaturday = 6;
@@ -153,11 +150,19 @@ struct HeldDay {
     Trigger trigger;
 };
 
+CivilDate DateOf(const Holiday& holiday) {
+    return holiday.date;
+}
+
+CivilDate DateOf(const HeldDay& day) {
+    return day.holiday.date;
+}
+
 bool Earns(const HeldDay& held, int holidaysThatDay) {
     if (held.trigger == Trigger::None) {
         return false;
     }
-    const int weekday = Weekday(held.holiday.date);
+    const int weekday = Weekday(DateOf(held));
     const bool sharesDay = holidaysThatDay > 1;
     if (held.trigger == Trigger::SundayOrHoliday) {
         return weekday == kSunday || sharesDay;
@@ -165,13 +170,20 @@ bool Earns(const HeldDay& held, int holidaysThatDay) {
     return weekday == kSunday || weekday == kSaturday || sharesDay;
 }
 
+// Puts the day after those of its date or earlier: days of one date keep the order they came in
+// (the rules' order, then the declared days, then a substitute).
+template <typename Day>
+void InsertInDateOrder(std::vector<Day>& days, const Day& day) {
+    auto at = days.end();
+    while (at != days.begin() && Before(DateOf(day), DateOf(*(at - 1)))) {
+        --at;
+    }
+    days.insert(at, day);
+}
+
 bool IsHolidayOn(const std::vector<Holiday>& holidays, CivilDate date) {
     return std::any_of(holidays.begin(), holidays.end(),
                        [date](const Holiday& holiday) { return holiday.date == date; });
-}
-
-bool ByDate(const Holiday& a, const Holiday& b) {
-    return Before(a.date, b.date);
 }
 
 }  // namespace
@@ -191,49 +203,44 @@ std::vector<Holiday> RuleHolidaysOfYear(int year) {
             const CivilDate date = AddDays(*anchor, offset);
             const Trigger trigger =
                 Before(date, rule.substitutesFrom) ? Trigger::None : rule.trigger;
-            held.push_back({{date, rule.name, HolidayKind::Public}, trigger});
+            InsertInDateOrder(held, {{date, rule.name, nullptr, HolidayKind::Public}, trigger});
         }
     }
     for (const Holiday& declared : DeclaredHolidays()) {
         if (declared.date.year == year) {
-            held.push_back({declared, Trigger::None});
+            InsertInDateOrder(held, {declared, Trigger::None});
         }
     }
-    std::stable_sort(held.begin(), held.end(), [](const HeldDay& a, const HeldDay& b) {
-        return ByDate(a.holiday, b.holiday);
-    });
+    std::vector<Holiday> holidays;
+    for (const HeldDay& day : held) {
+        holidays.push_back(day.holiday);
+    }
 
-    std::vector<Holiday> holidays(held.size());
-    std::transform(held.begin(), held.end(), holidays.begin(),
-                   [](const HeldDay& day) { return day.holiday; });
     // Each day that earns a substitute gives one, whatever number of holidays share it
     // (2025-05-05, 어린이날 and 부처님오신날, gave 2025-05-06 alone). The substitute is the first
     // later day that is neither a Saturday, a Sunday nor a holiday, substitutes already placed
     // included, so that two substitutes for nearby days follow one another.
-    std::vector<Holiday> substitutes;
     for (std::size_t first = 0; first < held.size();) {
         std::size_t end = first;
-        while (end < held.size() && held[end].holiday.date == held[first].holiday.date) {
+        while (end < held.size() && DateOf(held[end]) == DateOf(held[first])) {
             ++end;
         }
         const int sharing = static_cast<int>(end - first);
-        std::string name;
+        // No day of 1990..2050 holds more than two holidays that earn a substitute.
+        Holiday substitute{DateOf(held[first]), nullptr, nullptr, HolidayKind::Substitute};
         for (std::size_t i = first; i < end; ++i) {
-            if (Earns(held[i], sharing) && name.find(held[i].holiday.name) == std::string::npos) {
-                name += (name.empty() ? "" : kNameJoin) + held[i].holiday.name;
+            if (Earns(held[i], sharing)) {
+                (substitute.name ? substitute.alsoFor : substitute.name) = held[i].holiday.name;
             }
         }
-        if (!name.empty()) {
-            CivilDate date = AddDays(held[first].holiday.date, 1);
-            while (Weekday(date) == kSunday || Weekday(date) == kSaturday ||
-                   IsHolidayOn(holidays, date) || IsHolidayOn(substitutes, date)) {
-                date = AddDays(date, 1);
-            }
-            substitutes.push_back({date, name, HolidayKind::Substitute});
+        if (substitute.name) {
+            do {
+                substitute.date = AddDays(substitute.date, 1);
+            } while (Weekday(substitute.date) == kSunday || Weekday(substitute.date) == kSaturday ||
+                     IsHolidayOn(holidays, substitute.date));
+            InsertInDateOrder(holidays, substitute);
         }
         first = end;
     }
-    holidays.insert(holidays.end(), substitutes.begin(), substitutes.end());
-    std::stable_sort(holidays.begin(), holidays.end(), ByDate);
     return holidays;
 }

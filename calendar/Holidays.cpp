@@ -24,8 +24,15 @@ bool IsWeekend(CivilDate date) {
     return weekday == kSunday || weekday == kSaturday;
 }
 
-bool ByDate(const Holiday& a, const Holiday& b) {
-    return DayNumber(a.date) < DayNumber(b.date);
+// "·", between the names of two holidays one substitute stands in for
+constexpr char kNameJoin[] = "\xA1\xA4";
+
+// How many holidays of a list in date order fall on day number `day` or earlier.
+std::ptrdiff_t CountUpTo(const std::vector<Holiday>& holidays, std::int64_t day) {
+    return std::partition_point(
+               holidays.begin(), holidays.end(),
+               [day](const Holiday& holiday) { return DayNumber(holiday.date) <= day; }) -
+           holidays.begin();
 }
 
 }  // namespace
@@ -48,7 +55,11 @@ std::string HolidayLabel(const Holiday& holiday) {
     if (holiday.kind != HolidayKind::Substitute) {
         return holiday.name;
     }
-    return std::string(kSubstitute) + "(" + holiday.name + ")";
+    std::string label = std::string(kSubstitute) + "(" + holiday.name;
+    if (holiday.alsoFor) {
+        label = label + kNameJoin + holiday.alsoFor;
+    }
+    return label + ")";
 }
 
 bool IsCoveredYear(int year) {
@@ -56,7 +67,7 @@ bool IsCoveredYear(int year) {
 }
 
 void HolidayCalendar::AddUserHoliday(CivilDate date, std::string nameUtf8) {
-    additions_.push_back({date, std::move(nameUtf8), HolidayKind::Declared, true});
+    additions_.push_back({date, std::move(nameUtf8)});
     built_.reset();
 }
 
@@ -71,14 +82,19 @@ const HolidayCalendar::Built& HolidayCalendar::Get() const {
     }
     Built built;
     for (int year = kFirstHolidayYear; year <= kLastHolidayYear; ++year) {
-        for (Holiday& holiday : RuleHolidaysOfYear(year)) {
+        for (const Holiday& holiday : RuleHolidaysOfYear(year)) {
             if (std::find(removals_.begin(), removals_.end(), holiday.date) == removals_.end()) {
-                built.holidays.push_back(std::move(holiday));
+                built.holidays.push_back(holiday);
             }
         }
     }
-    built.holidays.insert(built.holidays.end(), additions_.begin(), additions_.end());
-    std::stable_sort(built.holidays.begin(), built.holidays.end(), ByDate);
+    // Each addition goes after the holidays of its date and before those of later dates.
+    for (const Addition& addition : additions_) {
+        const std::ptrdiff_t at = CountUpTo(built.holidays, DayNumber(addition.date));
+        built.holidays.insert(
+            built.holidays.begin() + at,
+            {addition.date, addition.nameUtf8.c_str(), nullptr, HolidayKind::Declared, true});
+    }
     for (const Holiday& holiday : built.holidays) {
         const std::int64_t day = DayNumber(holiday.date);
         if (!IsWeekend(holiday.date) &&
@@ -91,14 +107,8 @@ const HolidayCalendar::Built& HolidayCalendar::Get() const {
 
 std::vector<Holiday> HolidayCalendar::HolidaysBetween(CivilDate from, CivilDate to) const {
     const std::vector<Holiday>& holidays = Get().holidays;
-    const std::int64_t first = DayNumber(from);
-    const std::int64_t last = DayNumber(to);
-    auto begin = std::partition_point(holidays.begin(), holidays.end(), [first](const Holiday& h) {
-        return DayNumber(h.date) < first;
-    });
-    auto end = std::partition_point(begin, holidays.end(),
-                                    [last](const Holiday& h) { return DayNumber(h.date) <= last; });
-    return {begin, end};
+    const auto begin = holidays.begin() + CountUpTo(holidays, DayNumber(from) - 1);
+    return {begin, std::max(begin, holidays.begin() + CountUpTo(holidays, DayNumber(to)))};
 }
 
 std::vector<Holiday> HolidayCalendar::HolidaysOfYear(int year) const {

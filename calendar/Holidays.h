@@ -25,21 +25,26 @@ enum class HolidayKind {
     Declared,    // 임시공휴일 (also every holiday from the user's file)
 };
 
+// Trivially copyable: the names point at the rules' constant texts or at the calendar's own copy
+// of the user's file, so a Holiday is valid while the calendar that gave it is.
 struct Holiday {
     CivilDate date{};
-    // The holiday's name; for a substitute, the name of the holiday it stands in for ("삼일절";
-    // two joined with "·" when one day stands in for two). CP949, except when nameIsUtf8.
-    std::string name;
+    // The holiday's name; for a substitute, the name of the holiday it stands in for ("삼일절").
+    // CP949, except when nameIsUtf8.
+    const char* name = "";
+    // A substitute standing in for two holidays of one day: the second one's name ("부처님오신날"
+    // on 2025-05-06, after "어린이날"); null otherwise.
+    const char* alsoFor = nullptr;
     HolidayKind kind{};
     // A name from the user's file, kept as the UTF-8 written there (the window converts it with
     // MultiByteToWideChar(CP_UTF8, ...)).
     bool nameIsUtf8 = false;
-    friend bool operator==(const Holiday&, const Holiday&) = default;
 };
 
 // "공휴일", "대체공휴일", "선거일", "임시공휴일" (CP949).
 const char* HolidayKindName(HolidayKind kind);
-// The text a list shows for a holiday: "대체공휴일(삼일절)" for a substitute, the name otherwise.
+// The text a list shows for a holiday: "대체공휴일(삼일절)" for a substitute (the two names joined
+// with "·" when it stands in for two), the name otherwise.
 // In the name's own encoding (CP949, or UTF-8 when nameIsUtf8).
 std::string HolidayLabel(const Holiday& holiday);
 
@@ -49,6 +54,11 @@ bool IsCoveredYear(int year);
 class HolidayCalendar {
 public:
     HolidayCalendar() = default;
+    // The holidays it gives point into it: it moves but is not copied.
+    HolidayCalendar(const HolidayCalendar&) = delete;
+    HolidayCalendar& operator=(const HolidayCalendar&) = delete;
+    HolidayCalendar(HolidayCalendar&&) = default;
+    HolidayCalendar& operator=(HolidayCalendar&&) = default;
 
     // The user's changes, applied over the rules' holidays: a removal takes away every holiday
     // the rules give on that date (a substitute already placed for it stays where it is); an
@@ -77,7 +87,13 @@ private:
     };
     const Built& Get() const;
 
-    std::vector<Holiday> additions_;
+    struct Addition {
+        CivilDate date;
+        std::string nameUtf8;
+    };
+    // A vector's move keeps its elements in place, so the names the built holidays point at
+    // stay valid when the calendar moves.
+    std::vector<Addition> additions_;
     std::vector<CivilDate> removals_;
     mutable std::optional<Built> built_;
 };
