@@ -1,7 +1,8 @@
 #include "Data_Day.h"
 
-#include <cstdio>
 #include <utility>
+
+#include "calendar/IntegerFormat.h"
 
 namespace {
 
@@ -129,7 +130,5 @@ CalcOutcome CalcDateSpan(int startYear, int startMonth, int startDay, int endYea
         return *std::move(failure);
     }
     const int days = CountDays(startYear, startMonth, startDay, endYear, endMonth, endDay);
-    char text[64];
-    std::snprintf(text, sizeof text, kResultFormat, days);
-    return {true, days, text, std::nullopt};
+    return {true, days, FormatIntegers(kResultFormat, {days}), std::nullopt};
 }

@@ -1,6 +1,8 @@
 #include "calendar/KoreanDateText.h"
 
-#include <cstdio>
+#include <string_view>
+
+#include "calendar/IntegerFormat.h"
 
 namespace {
 
@@ -38,10 +40,8 @@ std::string KoreanDateWithWeekday(CivilDate date) {
 }
 
 std::string WithThousands(std::int64_t value) {
-    // The magnitude as unsigned, so that the most negative value has one too.
-    const std::uint64_t magnitude =
-        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    const std::string digits = std::to_string(magnitude);
+    const std::string signAndDigits = FormatIntegers("%d", {value});
+    const std::string_view digits = std::string_view(signAndDigits).substr(value < 0 ? 1 : 0);
     std::string text = value < 0 ? "-" : "";
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
@@ -55,7 +55,5 @@ std::string NonexistentDateText(int year, int month, int day) {
 }
 
 std::string IsoDate(CivilDate date) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
+    return FormatIntegers("%04d-%02d-%02d", {date.year, date.month, date.day});
 }

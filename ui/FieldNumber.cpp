@@ -1,8 +1,9 @@
 #include "ui/FieldNumber.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <limits>
+
+#include "calendar/IntegerFormat.h"
 
 int ParseFieldInt(std::string_view text) {
     size_t i = 0;
@@ -26,7 +27,5 @@ bool AwaitsSecondDigit(std::string_view boxText) {
 }
 
 std::string TwoColumnNumber(int n) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%2d", n);
-    return buffer;
+    return FormatIntegers("%2d", {n});
 }

@@ -1,9 +1,9 @@
 // Commands and clock of the date form. Reset and the two today buttons write the year fields
 // first, which runs the year handlers inside the writes; their own focus move comes last, so it
 // decides where the focus ends.
-#include <cstdio>
 
 #include "calendar/Data_Day.h"
+#include "calendar/IntegerFormat.h"
 #include "res/resource.h"
 #include "ui/DateFormHandlers.h"
 #include "ui/FieldNumber.h"
@@ -48,9 +48,7 @@ void DateFormHandlers::FillInitialLists() {
 
 void DateFormHandlers::OnClockTick() {
     const LocalDate today = ReadToday();
-    char line[64];
-    std::snprintf(line, sizeof line, kTodayLineFormat, today.year, today.month, today.day);
-    SetLineText(IDC_TODAY, line);
+    SetLineText(IDC_TODAY, FormatIntegers(kTodayLineFormat, {today.year, today.month, today.day}));
 }
 
 // Each result is read out, whether a count or an error. Reset's instruction line is not: Reset

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <ostream>
 
 #include "Cp949.h"
+#include "calendar/IntegerFormat.h"
 #include "calendar/KoreanDateText.h"
 
 static void PrintTo(const CivilDate& date, std::ostream* os) {
@@ -121,6 +123,21 @@ TEST(KoreanDateText, WritesDatesNumbersAndTheMissingDate) {
     EXPECT_EQ(WithThousands(-1234567), "-1,234,567");
     EXPECT_EQ(WithThousands(std::numeric_limits<std::int64_t>::min()),
               "-9,223,372,036,854,775,808");
+}
+
+// The program's own formats and the edges of widths and signs, against the C library.
+TEST(FormatIntegers, WritesWhatSnprintfWrites) {
+    constexpr const char* kFormats[] = {"%d", "%2d", "%4d", "%02d", "%04d", "a%%b %d%% c", "x%5d"};
+    constexpr int kValues[] = {0, 7, -7, 25, 2009, -2009, 99999, 2147483647, -2147483647 - 1};
+    for (const char* format : kFormats) {
+        for (const int value : kValues) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, format, value);
+            EXPECT_EQ(FormatIntegers(format, {value}), expected) << format << " " << value;
+        }
+    }
+    EXPECT_EQ(FormatIntegers("%4d-%02d-%2d", {2009, 3, 7}), "2009-03- 7");
+    EXPECT_EQ(FormatIntegers("%d %d", {1}), "1 %d");
 }
 
 }  // namespace
