@@ -211,10 +211,9 @@ std::vector<Holiday> RuleHolidaysOfYear(int year) {
             InsertInDateOrder(held, {declared, Trigger::None});
         }
     }
-    std::vector<Holiday> holidays;
-    for (const HeldDay& day : held) {
-        holidays.push_back(day.holiday);
-    }
+    std::vector<Holiday> holidays(held.size());
+    std::transform(held.begin(), held.end(), holidays.begin(),
+                   [](const HeldDay& day) { return day.holiday; });
 
     // Each day that earns a substitute gives one, whatever number of holidays share it
     // (2025-05-05, 어린이날 and 부처님오신날, gave 2025-05-06 alone). The substitute is the first

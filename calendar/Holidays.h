@@ -59,6 +59,7 @@ public:
     HolidayCalendar& operator=(const HolidayCalendar&) = delete;
     HolidayCalendar(HolidayCalendar&&) = default;
     HolidayCalendar& operator=(HolidayCalendar&&) = default;
+    ~HolidayCalendar() = default;
 
     // The user's changes, applied over the rules' holidays: a removal takes away every holiday
     // the rules give on that date (a substitute already placed for it stays where it is); an

@@ -38,8 +38,12 @@ std::string FormatIntegers(std::string_view format, std::initializer_list<std::i
             const std::string digits = Digits(*next++);
             const std::size_t fill =
                 sign.size() + digits.size() < width ? width - sign.size() - digits.size() : 0;
-            text += zeroPad ? sign + std::string(fill, '0') + digits
-                            : std::string(fill, ' ') + sign + digits;
+            if (zeroPad) {
+                text.append(sign).append(fill, '0');
+            } else {
+                text.append(fill, ' ').append(sign);
+            }
+            text += digits;
             i = end;
         } else {
             text += '%';
