@@ -308,8 +308,11 @@ CivilDate CDateToolsDlg::ReadToday() {
 }
 
 // A missing file or folder is the usual case; the file is never written.
-std::optional<std::string> CDateToolsDlg::ReadUserHolidayFile() {
-    return fw::ReadSmallFile(fw::PathInAppData(kUserHolidayFile), kUserHolidayFileLimit);
+DateToolsForm::UserFile CDateToolsDlg::ReadUserHolidayFile() {
+    const std::wstring path = fw::PathInAppData(kUserHolidayFile);
+    UserFile file{fw::ReadSmallFile(path, kUserHolidayFileLimit)};
+    file.unreadable = !file.utf8 && fw::IsExistingFile(path);
+    return file;
 }
 
 std::string CDateToolsDlg::Cp949FromUtf8(std::string_view utf8) {

@@ -33,7 +33,7 @@ public:
     void SetResultText(const std::string& text) override;
     void AnnounceResult() override;
     CivilDate ReadToday() override;
-    std::optional<std::string> ReadUserHolidayFile() override;
+    UserFile ReadUserHolidayFile() override;
     std::string Cp949FromUtf8(std::string_view utf8) override;
 
 protected:

@@ -61,8 +61,13 @@ public:
     virtual void AnnounceResult() = 0;
     // Today's local date, read afresh on each call.
     virtual CivilDate ReadToday() = 0;
-    // The user's holiday file (공휴일.txt) as its UTF-8 bytes; nothing when there is none.
-    virtual std::optional<std::string> ReadUserHolidayFile() = 0;
+    // The user's holiday file (공휴일.txt).
+    struct UserFile {
+        std::optional<std::string>
+            utf8;                 // its bytes; nothing when there is none or it is unreadable
+        bool unreadable = false;  // there, but too large, locked or not permitted
+    };
+    virtual UserFile ReadUserHolidayFile() = 0;
     // A name from that file in CP949 (characters CP949 lacks become '?').
     virtual std::string Cp949FromUtf8(std::string_view utf8) = 0;
 

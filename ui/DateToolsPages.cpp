@@ -174,10 +174,13 @@ PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
 HolidayNames DateToolsHandlers::Names() {
     if (!calendarLoaded_) {
         calendarLoaded_ = true;
-        if (const std::optional<std::string> file = ReadUserHolidayFile()) {
-            const UserHolidayChanges changes = ParseUserHolidayFile(*file);
+        const UserFile file = ReadUserHolidayFile();
+        if (file.utf8) {
+            const UserHolidayChanges changes = ParseUserHolidayFile(*file.utf8);
             ApplyUserHolidays(calendar_, changes);
             badLineReport_ = BadLineReport(changes.badLines);
+        } else if (file.unreadable) {
+            badLineReport_ = kUnreadableUserFile;
         }
     }
     return {calendar_, *this};

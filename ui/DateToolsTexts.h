@@ -44,6 +44,7 @@ extern const char kBadLineStart[];
 extern const char kBadLineEnd[];
 extern const char kMoreBadLinesStart[];
 extern const char kMoreBadLinesEnd[];
+extern const char kUnreadableUserFile[];
 
 // The one item of the result area's context menu; the menu item that opens the window.
 extern const char kHolidayListName[];

@@ -186,4 +186,17 @@ TEST(DateTools, TheUsersHolidayFileCountsInThePeriodAndItsBadLineIsReported) {
                  result + L"\r\n기간 중 공휴일:\r\n2026년 10월 2일 금요일 창립일 (임시공휴일)");
 }
 
+// A file there but too large to be read is reported, not taken for a missing one.
+TEST(DateTools, AHolidayFileThatCannotBeReadIsReported) {
+    const UserHolidayFile file(std::string(2 << 20, '#'));
+    TessaroDriver app;
+    OpenFromWindowMenu(app);
+    app.PressAlt('H');
+    HWND list = app.Control(kHolidayList);
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    wchar_t last[64] = L"";
+    SendMessageW(list, LB_GETTEXT, count - 1, reinterpret_cast<LPARAM>(last));
+    EXPECT_STREQ(last, L"공휴일.txt 파일을 읽지 못했습니다");
+}
+
 }  // namespace

@@ -231,4 +231,9 @@ TEST(DateTools, TheUsersFileIsReadOnceWhenFirstNeededAndItsBadLinesAreReported) 
     EXPECT_EQ(tools.TextToCopy()->find(bad), std::string::npos);
     TypeDate(tools, HolidayYear, "2025");
     EXPECT_EQ(tools.fileReads, 1);
+
+    FakeDateTools locked;
+    locked.userFileUnreadable = true;
+    locked.OnPageChosen(ToolPage::Holidays);
+    EXPECT_TRUE(locked.result.ends_with(Cp949(u8"\r\n공휴일.txt 파일을 읽지 못했습니다")));
 }

@@ -39,9 +39,9 @@ public:
     void SetResultText(const std::string& text) override { result = text; }
     void AnnounceResult() override { ++announcements; }
     CivilDate ReadToday() override { return today; }
-    std::optional<std::string> ReadUserHolidayFile() override {
+    UserFile ReadUserHolidayFile() override {
         ++fileReads;
-        return userFile_;
+        return {userFile_, userFileUnreadable};
     }
     std::string Cp949FromUtf8(std::string_view utf8) override;
 
@@ -66,6 +66,7 @@ public:
     std::string result;
     int announcements = 0;
     int fileReads = 0;
+    bool userFileUnreadable = false;
 
 private:
     struct Control {
