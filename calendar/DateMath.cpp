@@ -144,6 +144,11 @@ int Weekday(CivilDate date) {
     return static_cast<int>((DayNumber(date) + 1) % 7);
 }
 
+bool IsWeekend(CivilDate date) {
+    const int weekday = Weekday(date);
+    return weekday == kSunday || weekday == kSaturday;
+}
+
 // An amount of 0 gives the base date in every mode: a period of no length neither moves the date
 // nor has a last day, and the day before (or after) would read as an answer to the other
 // direction.

@@ -11,6 +11,11 @@ struct CivilDate {
     int month;
     int day;
     friend bool operator==(const CivilDate&, const CivilDate&) = default;
+    // Date order (for valid dates, as their day numbers).
+    friend bool operator<(const CivilDate& a, const CivilDate& b) {
+        if (a.year != b.year) return a.year < b.year;
+        return a.month != b.month ? a.month < b.month : a.day < b.day;
+    }
 };
 
 // Whether the date exists in years 1..9999 (no 2025-02-29, no 0-01-01).
@@ -24,6 +29,10 @@ std::int64_t DayNumber(CivilDate date);
 std::optional<CivilDate> DateOfDayNumber(std::int64_t dayNumber);
 // 0 = Sunday .. 6 = Saturday.
 int Weekday(CivilDate date);
+constexpr int kSunday = 0;
+constexpr int kSaturday = 6;
+// A Saturday or a Sunday.
+bool IsWeekend(CivilDate date);
 
 enum class PeriodUnit { Days, Weeks, Months, Years };
 enum class Direction { After, Before };

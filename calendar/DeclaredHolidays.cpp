@@ -20,15 +20,13 @@ constexpr char kLowerCouncils[] =
 // "시·도의회의원선거"
 constexpr char kUpperCouncils[] =
     "\xBD\xC3\xA1\xA4\xB5\xB5\xC0\xC7\xC8\xB8\xC0\xC7\xBF\xF8\xBC\xB1\xB0\xC5";
-// "임시공휴일"
-constexpr char kDeclared[] = "\xC0\xD3\xBD\xC3\xB0\xF8\xC8\xDE\xC0\xCF";
 
 constexpr Holiday Election(int year, int month, int day, const char* name) {
     return {{year, month, day}, name, nullptr, HolidayKind::Election};
 }
 
 constexpr Holiday Declared(int year, int month, int day) {
-    return {{year, month, day}, kDeclared, nullptr, HolidayKind::Declared};
+    return {{year, month, day}, kDeclaredKindName, nullptr, HolidayKind::Declared};
 }
 
 constexpr Holiday kDays[] = {

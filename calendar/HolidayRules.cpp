@@ -59,9 +59,6 @@ constexpr char kHangulDay[] = "\xC7\xD1\xB1\xDB\xB3\xAF";
 // "기독탄신일"
 constexpr char kChristmas[] = "\xB1\xE2\xB5\xB6\xC5\xBA\xBD\xC5\xC0\xCF";
 
-constexpr int kSunday = 0;
-constexpr int kSaturday = 6;
-
 // When a holiday earns a substitute: never; when it falls on a Sunday or on another holiday;
 // or also on a Saturday.
 enum class Trigger { None, SundayOrHoliday, WeekendOrHoliday };
@@ -122,10 +119,6 @@ constexpr Rule kRules[] = {
      kSubstitutes2023},
 };
 
-bool Before(CivilDate a, CivilDate b) {
-    return DayNumber(a) < DayNumber(b);
-}
-
 CivilDate AddDays(CivilDate date, int days) {
     return *DateOfDayNumber(DayNumber(date) + days);
 }
@@ -162,12 +155,11 @@ bool Earns(const HeldDay& held, int holidaysThatDay) {
     if (held.trigger == Trigger::None) {
         return false;
     }
-    const int weekday = Weekday(DateOf(held));
     const bool sharesDay = holidaysThatDay > 1;
     if (held.trigger == Trigger::SundayOrHoliday) {
-        return weekday == kSunday || sharesDay;
+        return Weekday(DateOf(held)) == kSunday || sharesDay;
     }
-    return weekday == kSunday || weekday == kSaturday || sharesDay;
+    return IsWeekend(DateOf(held)) || sharesDay;
 }
 
 // Puts the day after those of its date or earlier: days of one date keep the order they came in
@@ -175,7 +167,7 @@ bool Earns(const HeldDay& held, int holidaysThatDay) {
 template <typename Day>
 void InsertInDateOrder(std::vector<Day>& days, const Day& day) {
     auto at = days.end();
-    while (at != days.begin() && Before(DateOf(day), DateOf(*(at - 1)))) {
+    while (at != days.begin() && DateOf(day) < DateOf(*(at - 1))) {
         --at;
     }
     days.insert(at, day);
@@ -201,8 +193,7 @@ std::vector<Holiday> RuleHolidaysOfYear(int year) {
         const std::optional<CivilDate> anchor = AnchorDate(rule, year, *lunar);
         for (int offset = rule.firstOffset; anchor && offset <= rule.lastOffset; ++offset) {
             const CivilDate date = AddDays(*anchor, offset);
-            const Trigger trigger =
-                Before(date, rule.substitutesFrom) ? Trigger::None : rule.trigger;
+            const Trigger trigger = date < rule.substitutesFrom ? Trigger::None : rule.trigger;
             InsertInDateOrder(held, {{date, rule.name, nullptr, HolidayKind::Public}, trigger});
         }
     }
@@ -235,8 +226,7 @@ std::vector<Holiday> RuleHolidaysOfYear(int year) {
         if (substitute.name) {
             do {
                 substitute.date = AddDays(substitute.date, 1);
-            } while (Weekday(substitute.date) == kSunday || Weekday(substitute.date) == kSaturday ||
-                     IsHolidayOn(holidays, substitute.date));
+            } while (IsWeekend(substitute.date) || IsHolidayOn(holidays, substitute.date));
             InsertInDateOrder(holidays, substitute);
         }
         first = end;

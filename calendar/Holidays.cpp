@@ -13,19 +13,6 @@ constexpr char kPublic[] = "\xB0\xF8\xC8\xDE\xC0\xCF";
 constexpr char kSubstitute[] = "\xB4\xEB\xC3\xBC\xB0\xF8\xC8\xDE\xC0\xCF";
 // "선거일"
 constexpr char kElection[] = "\xBC\xB1\xB0\xC5\xC0\xCF";
-// "임시공휴일"
-constexpr char kDeclared[] = "\xC0\xD3\xBD\xC3\xB0\xF8\xC8\xDE\xC0\xCF";
-
-constexpr int kSunday = 0;
-constexpr int kSaturday = 6;
-
-bool IsWeekend(CivilDate date) {
-    const int weekday = Weekday(date);
-    return weekday == kSunday || weekday == kSaturday;
-}
-
-// "·", between the names of two holidays one substitute stands in for
-constexpr char kNameJoin[] = "\xA1\xA4";
 
 // How many holidays of a list in date order fall on day number `day` or earlier.
 std::ptrdiff_t CountUpTo(const std::vector<Holiday>& holidays, std::int64_t day) {
@@ -37,6 +24,11 @@ std::ptrdiff_t CountUpTo(const std::vector<Holiday>& holidays, std::int64_t day)
 
 }  // namespace
 
+// "임시공휴일"
+const char kDeclaredKindName[] = "\xC0\xD3\xBD\xC3\xB0\xF8\xC8\xDE\xC0\xCF";
+// "·"
+const char kHolidayNameJoin[] = "\xA1\xA4";
+
 const char* HolidayKindName(HolidayKind kind) {
     switch (kind) {
         case HolidayKind::Public:
@@ -46,7 +38,7 @@ const char* HolidayKindName(HolidayKind kind) {
         case HolidayKind::Election:
             return kElection;
         case HolidayKind::Declared:
-            return kDeclared;
+            return kDeclaredKindName;
     }
     return kPublic;
 }
@@ -57,7 +49,7 @@ std::string HolidayLabel(const Holiday& holiday) {
     }
     std::string label = std::string(kSubstitute) + "(" + holiday.name;
     if (holiday.alsoFor) {
-        label = label + kNameJoin + holiday.alsoFor;
+        label = label + kHolidayNameJoin + holiday.alsoFor;
     }
     return label + ")";
 }

@@ -41,6 +41,9 @@ struct Holiday {
     bool nameIsUtf8 = false;
 };
 
+// "·": between the names of holidays shown together ("어린이날·부처님오신날").
+extern const char kHolidayNameJoin[];
+
 // "공휴일", "대체공휴일", "선거일", "임시공휴일" (CP949).
 const char* HolidayKindName(HolidayKind kind);
 // The text a list shows for a holiday: "대체공휴일(삼일절)" for a substitute (the two names joined

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int kSunday = 0;
-constexpr int kSaturday = 6;
 constexpr int kDaysPerWeek = 7;
 constexpr int kWeekdaysPerWeek = 5;
 constexpr CivilDate kFirstDate = {1, 1, 1};
@@ -15,16 +13,11 @@ CivilDate DateOf(std::int64_t day) {
     return *DateOfDayNumber(day);
 }
 
-bool IsWeekendDay(std::int64_t day) {
-    const int weekday = Weekday(DateOf(day));
-    return weekday == kSunday || weekday == kSaturday;
-}
-
 // Monday to Friday days among day numbers 0 .. end-1 (end >= 0).
 std::int64_t WeekdaysBefore(std::int64_t end) {
     std::int64_t count = end / kDaysPerWeek * kWeekdaysPerWeek;
     for (std::int64_t day = end - end % kDaysPerWeek; day < end; ++day) {
-        count += IsWeekendDay(day) ? 0 : 1;
+        count += IsWeekend(DateOf(day)) ? 0 : 1;
     }
     return count;
 }

@@ -63,9 +63,10 @@ public:
     virtual CivilDate ReadToday() = 0;
     // The user's holiday file (공휴일.txt).
     struct UserFile {
-        std::optional<std::string>
-            utf8;                 // its bytes; nothing when there is none or it is unreadable
-        bool unreadable = false;  // there, but too large, locked or not permitted
+        // Its bytes; nothing when there is none or it is unreadable.
+        std::optional<std::string> utf8;
+        // There, but too large, locked or not permitted.
+        bool unreadable = false;
     };
     virtual UserFile ReadUserHolidayFile() = 0;
     // A name from that file in CP949 (characters CP949 lacks become '?').

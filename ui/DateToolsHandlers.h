@@ -70,5 +70,6 @@ private:
     std::array<int, 5> dayListLength_{};
     HolidayCalendar calendar_;
     bool calendarLoaded_ = false;
-    std::string badLineReport_;  // one line per bad line of the user's file
+    // What the user's file calls for under every result: its bad lines, or that it is unreadable.
+    std::string fileReport_;
 };

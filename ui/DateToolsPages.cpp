@@ -169,8 +169,8 @@ PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
 
 }  // namespace
 
-// The user's holiday file is read when the calendar is first asked for; its bad lines are
-// reported under every result from then on.
+// The user's holiday file is read when the calendar is first asked for; its bad lines, or that
+// it could not be read, are reported under every result from then on.
 HolidayNames DateToolsHandlers::Names() {
     if (!calendarLoaded_) {
         calendarLoaded_ = true;
@@ -178,9 +178,9 @@ HolidayNames DateToolsHandlers::Names() {
         if (file.utf8) {
             const UserHolidayChanges changes = ParseUserHolidayFile(*file.utf8);
             ApplyUserHolidays(calendar_, changes);
-            badLineReport_ = BadLineReport(changes.badLines);
+            fileReport_ = BadLineReport(changes.badLines);
         } else if (file.unreadable) {
-            badLineReport_ = kUnreadableUserFile;
+            fileReport_ = kUnreadableUserFile;
         }
     }
     return {calendar_, *this};
@@ -190,7 +190,7 @@ void DateToolsHandlers::Refresh(Announce announce) {
     for (const ToolField year : DatesOf(page_)) RebuildDayList(year);
     const PageOutcome outcome = Compute(*this, page_);
     std::string text = outcome.result.text;
-    if (!badLineReport_.empty()) text += "\r\n" + badLineReport_;
+    if (!fileReport_.empty()) text += "\r\n" + fileReport_;
     if (text != shown_) {
         shown_ = text;
         copy_ = outcome.result.copy;
@@ -337,8 +337,7 @@ void DateToolsHandlers::OnFieldLeft() {
 }
 
 // A pasted date moves the focus on as a typed one would; in the holiday page's year field it
-// gives its year. Blanks and line breaks around pasted
-// digits (a spreadsheet cell's) are dropped.
+// gives its year. Blanks and line breaks around pasted digits (a spreadsheet cell's) are dropped.
 std::optional<std::string> DateToolsHandlers::OnPaste(ToolField field, std::string_view cp949Text) {
     const ToolField year = DateOf(field);
     if (year == field && field != Amount) {

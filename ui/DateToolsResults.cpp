@@ -63,7 +63,7 @@ std::string MarkedDate(const HolidayNames& names, CivilDate date) {
         if (std::ranges::find(marks, mark) == marks.end()) marks.push_back(std::move(mark));
     }
     const std::string text = KoreanDateWithWeekday(date);
-    return marks.empty() ? text : text + " (" + Join(marks, kNameJoiner) + ")";
+    return marks.empty() ? text : text + " (" + Join(marks, kHolidayNameJoin) + ")";
 }
 
 // "2026년 10월 5일 월요일 대체공휴일(개천절)", one line per holiday.
@@ -83,7 +83,7 @@ std::string PassedDays(const HolidayNames& names, const std::vector<PassedDay>& 
         std::ranges::transform(day.holidays, labels.begin(),
                                [&](const Holiday& holiday) { return Label(names, holiday); });
         const std::string text = KoreanDateWithWeekday(day.date);
-        return labels.empty() ? text : text + " " + Join(labels, kNameJoiner);
+        return labels.empty() ? text : text + " " + Join(labels, kHolidayNameJoin);
     });
     return Join(days, ", ");
 }
@@ -138,8 +138,9 @@ ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t a
             ShiftDate(base, amount, static_cast<PeriodUnit>(unit), direction, options.includeStart);
         if (date && options.toWorkingDay) {
             std::optional<DeadlineDay> deadline = NextWorkingDayFrom(names.calendar, *date);
-            date = deadline ? std::optional(deadline->date) : std::nullopt;
+            date.reset();
             if (deadline) {
+                date = deadline->date;
                 passed = std::move(deadline->passed);
                 outsideCoverage = deadline->outsideCoverage;
             }

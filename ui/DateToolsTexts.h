@@ -39,7 +39,6 @@ extern const char kCoverageNote[];
 extern const char kHolidaysMetLabel[];
 extern const char kMovedToWorkingDay[];
 extern const char kNoHolidayDataEnd[];
-extern const char kNameJoiner[];
 extern const char kBadLineStart[];
 extern const char kBadLineEnd[];
 extern const char kMoreBadLinesStart[];
