@@ -231,5 +231,6 @@ std::vector<Holiday> RuleHolidaysOfYear(int year) {
         }
         first = end;
     }
+    AddScheduledElections(year, holidays);
     return holidays;
 }

@@ -14,3 +14,12 @@ extern const char kDeclaredKindName[];
 
 // Election days and declared holidays, each fixed by its own act (see DeclaredHolidays.cpp).
 std::span<const Holiday> DeclaredHolidays();
+
+// The day 공직선거법 제34조 gives an election whose term ends on termEnd: the first Wednesday
+// on or after the day daysBefore days earlier, a week later when it, the day before or the day
+// after is a holiday of the list (election days aside). See ScheduledElections.cpp.
+CivilDate ElectionDayByLaw(CivilDate termEnd, int daysBefore, const std::vector<Holiday>& holidays);
+
+// Adds the year's election days of terms that end after the release (2028..2050), scheduled
+// by that rule, to the year's holidays (date order).
+void AddScheduledElections(int year, std::vector<Holiday>& holidays);

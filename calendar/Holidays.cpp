@@ -43,6 +43,13 @@ const char* HolidayKindName(HolidayKind kind) {
     return kPublic;
 }
 
+std::string HolidayKindText(const Holiday& holiday) {
+    // ", 예정"
+    constexpr char kScheduled[] = ", \xBF\xB9\xC1\xA4";
+    const std::string kind = HolidayKindName(holiday.kind);
+    return holiday.scheduled ? kind + kScheduled : kind;
+}
+
 std::string HolidayLabel(const Holiday& holiday) {
     if (holiday.kind != HolidayKind::Substitute) {
         return holiday.name;
@@ -58,8 +65,8 @@ bool IsCoveredYear(int year) {
     return year >= kFirstHolidayYear && year <= kLastHolidayYear;
 }
 
-void HolidayCalendar::AddUserHoliday(CivilDate date, std::string nameUtf8) {
-    additions_.push_back({date, std::move(nameUtf8)});
+void HolidayCalendar::AddUserHoliday(CivilDate date, std::string name) {
+    additions_.push_back({date, std::move(name)});
     built_.reset();
 }
 
@@ -83,9 +90,8 @@ const HolidayCalendar::Built& HolidayCalendar::Get() const {
     // Each addition goes after the holidays of its date and before those of later dates.
     for (const Addition& addition : additions_) {
         const std::ptrdiff_t at = CountUpTo(built.holidays, DayNumber(addition.date));
-        built.holidays.insert(
-            built.holidays.begin() + at,
-            {addition.date, addition.nameUtf8.c_str(), nullptr, HolidayKind::Declared, true});
+        built.holidays.insert(built.holidays.begin() + at, {addition.date, addition.name.c_str(),
+                                                            nullptr, HolidayKind::Declared});
     }
     for (const Holiday& holiday : built.holidays) {
         const std::int64_t day = DayNumber(holiday.date);

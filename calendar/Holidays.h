@@ -4,7 +4,7 @@
 //
 // A HolidayCalendar costs nothing to construct: the holidays are worked out on the first
 // question asked of it (about 1,150 of them, in about a millisecond), so a window can hold one
-// from start-up. Names are CP949 (see Holiday::nameIsUtf8 for the user's own).
+// from start-up. Names are CP949, the user's own too.
 #pragma once
 
 #include <cstdint>
@@ -30,15 +30,14 @@ enum class HolidayKind {
 struct Holiday {
     CivilDate date{};
     // The holiday's name; for a substitute, the name of the holiday it stands in for ("삼일절").
-    // CP949, except when nameIsUtf8.
     const char* name = "";
     // A substitute standing in for two holidays of one day: the second one's name ("부처님오신날"
     // on 2025-05-06, after "어린이날"); null otherwise.
     const char* alsoFor = nullptr;
     HolidayKind kind{};
-    // A name from the user's file, kept as the UTF-8 written there (the window converts it with
-    // MultiByteToWideChar(CP_UTF8, ...)).
-    bool nameIsUtf8 = false;
+    // An election day worked out by 공직선거법 제34조 for a term that ends after the release,
+    // not yet announced ("예정").
+    bool scheduled = false;
 };
 
 // "·": between the names of holidays shown together ("어린이날·부처님오신날").
@@ -46,9 +45,10 @@ extern const char kHolidayNameJoin[];
 
 // "공휴일", "대체공휴일", "선거일", "임시공휴일" (CP949).
 const char* HolidayKindName(HolidayKind kind);
+// The kind as lists and date marks show it: its name, "선거일, 예정" for a scheduled election.
+std::string HolidayKindText(const Holiday& holiday);
 // The text a list shows for a holiday: "대체공휴일(삼일절)" for a substitute (the two names joined
 // with "·" when it stands in for two), the name otherwise.
-// In the name's own encoding (CP949, or UTF-8 when nameIsUtf8).
 std::string HolidayLabel(const Holiday& holiday);
 
 // Whether the calendar knows that year's holidays (1990..2050).
@@ -66,8 +66,8 @@ public:
 
     // The user's changes, applied over the rules' holidays: a removal takes away every holiday
     // the rules give on that date (a substitute already placed for it stays where it is); an
-    // addition is a 임시공휴일 with a UTF-8 name. Additions may lie in any year.
-    void AddUserHoliday(CivilDate date, std::string nameUtf8);
+    // addition is a 임시공휴일 with a CP949 name. Additions may lie in any year.
+    void AddUserHoliday(CivilDate date, std::string name);
     void RemoveHolidaysOn(CivilDate date);
 
     // The holidays of a year in date order (several may share a date: 2025-05-05).
@@ -93,7 +93,7 @@ private:
 
     struct Addition {
         CivilDate date;
-        std::string nameUtf8;
+        std::string name;
     };
     // A vector's move keeps its elements in place, so the names the built holidays point at
     // stay valid when the calendar moves.

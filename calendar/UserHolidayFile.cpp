@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t\r";
 
 std::string_view Trim(std::string_view text) {
@@ -49,16 +48,20 @@ std::optional<CivilDate> LeadingDate(std::string_view text) {
     return IsValidDate(date) ? std::optional<CivilDate>(date) : std::nullopt;
 }
 
-// Well-formed UTF-8 without control characters (RFC 3629: no overlong forms, no surrogates,
-// nothing past U+10FFFF).
-bool IsCleanUtf8(std::string_view text) {
+bool IsControl(unsigned char c) {
+    return c < 0x20 || c == 0x7F;
+}
+
+// Well-formed UTF-8 (RFC 3629: no overlong forms, no surrogates, nothing past U+10FFFF); with
+// allowControls false, also without control characters.
+bool IsWellFormedUtf8(std::string_view text, bool allowControls) {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         std::size_t length = 0;
         unsigned int lowest = 0;
         unsigned int point = 0;
         if (lead < 0x80) {
-            if (lead < 0x20 || lead == 0x7F) {
+            if (!allowControls && IsControl(lead)) {
                 return false;
             }
             ++i;
@@ -91,19 +94,101 @@ bool IsCleanUtf8(std::string_view text) {
     return true;
 }
 
+// CP949 (unified Hangul code) as its byte structure allows: printable ASCII, or a lead byte
+// 0x81..0xFE with a trail byte A-Z, a-z or 0x81..0xFE; no control characters.
+bool IsCleanCp949(std::string_view text) {
+    auto isTrail = [](unsigned char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0x81 && c <= 0xFE);
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            if (IsControl(c)) return false;
+            continue;
+        }
+        if (c == 0x80 || c == 0xFF || i + 1 == text.size() ||
+            !isTrail(static_cast<unsigned char>(text[i + 1]))) {
+            return false;
+        }
+        ++i;
+    }
+    return true;
+}
+
+void AppendUtf8(std::string& out, unsigned int point) {
+    if (point < 0x80) {
+        out += static_cast<char>(point);
+    } else if (point < 0x800) {
+        out += static_cast<char>(0xC0 | (point >> 6));
+        out += static_cast<char>(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+        out += static_cast<char>(0xE0 | (point >> 12));
+        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (point & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (point >> 18));
+        out += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (point & 0x3F));
+    }
+}
+
+// UTF-16 text (after its byte order mark) as UTF-8. A lone surrogate or an odd last byte
+// becomes the byte 0xFF, never valid UTF-8, so that its line is reported as bad.
+std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian) {
+    auto unit = [&](std::size_t at) {
+        const auto first = static_cast<unsigned char>(bytes[at]);
+        const auto second = static_cast<unsigned char>(bytes[at + 1]);
+        return bigEndian ? (first << 8 | second) : (second << 8 | first);
+    };
+    std::string text;
+    text.reserve(bytes.size());
+    std::size_t at = 0;
+    for (; at + 1 < bytes.size(); at += 2) {
+        const unsigned int high = static_cast<unsigned int>(unit(at));
+        if (high < 0xD800 || high > 0xDFFF) {
+            AppendUtf8(text, high);
+            continue;
+        }
+        const unsigned int low =
+            at + 3 < bytes.size() ? static_cast<unsigned int>(unit(at + 2)) : 0;
+        if (high <= 0xDBFF && low >= 0xDC00 && low <= 0xDFFF) {
+            AppendUtf8(text, 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00));
+            at += 2;
+        } else {
+            text += '\xFF';
+        }
+    }
+    if (at < bytes.size()) text += '\xFF';
+    return text;
+}
+
 }  // namespace
 
-UserHolidayChanges ParseUserHolidayFile(std::string_view utf8Text) {
-    if (utf8Text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        utf8Text.remove_prefix(kByteOrderMark.size());
-    }
+UserHolidayChanges ParseUserHolidayFile(std::string_view fileBytes) {
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+    constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
     UserHolidayChanges changes;
+    std::string decoded;
+    std::string_view text = fileBytes;
+    if (fileBytes.starts_with(kUtf8Mark)) {
+        text.remove_prefix(kUtf8Mark.size());
+        changes.namesAreUtf8 = true;
+    } else if (fileBytes.starts_with(kUtf16LeMark) || fileBytes.starts_with(kUtf16BeMark)) {
+        decoded = Utf8FromUtf16(fileBytes.substr(2), fileBytes.starts_with(kUtf16BeMark));
+        text = decoded;
+        changes.namesAreUtf8 = true;
+    } else {
+        changes.namesAreUtf8 = IsWellFormedUtf8(fileBytes, true);
+    }
+    // The structure (digits, '-', '#', blanks, line ends) is ASCII, which no CP949 trail byte is.
     int number = 0;
-    while (!utf8Text.empty()) {
+    while (!text.empty()) {
         ++number;
-        const std::size_t end = utf8Text.find('\n');
-        std::string_view line = utf8Text.substr(0, end);
-        utf8Text.remove_prefix(end == std::string_view::npos ? utf8Text.size() : end + 1);
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
 
         line = Trim(line.substr(0, line.find('#')));
         if (line.empty()) {
@@ -115,9 +200,11 @@ UserHolidayChanges ParseUserHolidayFile(std::string_view utf8Text) {
         }
         const std::optional<CivilDate> date = LeadingDate(line);
         const std::string_view rest = date ? Trim(line.substr(10)) : std::string_view();
+        const bool cleanName =
+            changes.namesAreUtf8 ? IsWellFormedUtf8(rest, false) : IsCleanCp949(rest);
         if (date && removal && rest.empty()) {
             changes.removals.push_back(*date);
-        } else if (date && !removal && !rest.empty() && IsCleanUtf8(rest)) {
+        } else if (date && !removal && !rest.empty() && cleanName) {
             changes.additions.push_back({*date, std::string(rest)});
         } else {
             changes.badLines.push_back(number);
@@ -131,6 +218,6 @@ void ApplyUserHolidays(HolidayCalendar& calendar, const UserHolidayChanges& chan
         calendar.RemoveHolidaysOn(date);
     }
     for (const UserHolidayAddition& addition : changes.additions) {
-        calendar.AddUserHoliday(addition.date, addition.nameUtf8);
+        calendar.AddUserHoliday(addition.date, addition.name);
     }
 }

@@ -101,3 +101,10 @@ std::optional<DeadlineDay> NextWorkingDayFrom(const HolidayCalendar& calendar, C
     }
     return std::nullopt;
 }
+
+std::optional<CivilDate> PreviousWorkingDayBefore(const HolidayCalendar& calendar, CivilDate date) {
+    for (std::int64_t day = DayNumber(date) - 1; day >= 0; --day) {
+        if (calendar.IsWorkingDay(DateOf(day))) return DateOf(day);
+    }
+    return std::nullopt;
+}

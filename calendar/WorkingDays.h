@@ -54,3 +54,6 @@ struct DeadlineDay {
 // The first working day on or after the date: where 민법 제161조 moves a deadline that ends on a
 // Saturday or a public holiday. Nothing past 9999-12-31.
 std::optional<DeadlineDay> NextWorkingDayFrom(const HolidayCalendar& calendar, CivilDate date);
+
+// The last working day before the date; nothing before 0001-01-01.
+std::optional<CivilDate> PreviousWorkingDayBefore(const HolidayCalendar& calendar, CivilDate date);

@@ -311,7 +311,7 @@ CivilDate CDateToolsDlg::ReadToday() {
 DateToolsForm::UserFile CDateToolsDlg::ReadUserHolidayFile() {
     const std::wstring path = fw::PathInAppData(kUserHolidayFile);
     UserFile file{fw::ReadSmallFile(path, kUserHolidayFileLimit)};
-    file.unreadable = !file.utf8 && fw::IsExistingFile(path);
+    file.unreadable = !file.bytes && fw::IsExistingFile(path);
     return file;
 }
 

@@ -64,12 +64,12 @@ public:
     // The user's holiday file (공휴일.txt).
     struct UserFile {
         // Its bytes; nothing when there is none or it is unreadable.
-        std::optional<std::string> utf8;
+        std::optional<std::string> bytes;
         // There, but too large, locked or not permitted.
         bool unreadable = false;
     };
     virtual UserFile ReadUserHolidayFile() = 0;
-    // A name from that file in CP949 (characters CP949 lacks become '?').
+    // A name from a UTF-8 or UTF-16 file in CP949 (characters CP949 lacks become '?').
     virtual std::string Cp949FromUtf8(std::string_view utf8) = 0;
 
 protected:

@@ -175,8 +175,13 @@ HolidayNames DateToolsHandlers::Names() {
     if (!calendarLoaded_) {
         calendarLoaded_ = true;
         const UserFile file = ReadUserHolidayFile();
-        if (file.utf8) {
-            const UserHolidayChanges changes = ParseUserHolidayFile(*file.utf8);
+        if (file.bytes) {
+            UserHolidayChanges changes = ParseUserHolidayFile(*file.bytes);
+            if (changes.namesAreUtf8) {
+                for (UserHolidayAddition& addition : changes.additions) {
+                    addition.name = Cp949FromUtf8(addition.name);
+                }
+            }
             ApplyUserHolidays(calendar_, changes);
             fileReport_ = BadLineReport(changes.badLines);
         } else if (file.unreadable) {

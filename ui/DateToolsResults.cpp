@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calendar/KoreanDateText.h"
+#include "calendar/LegalDeadline.h"
 #include "calendar/WorkingDays.h"
 #include "ui/DateToolsTexts.h"
 
@@ -39,16 +40,15 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
     return joined;
 }
 
-// "대체공휴일(삼일절)" for a substitute, the name otherwise; in CP949.
-std::string Label(const HolidayNames& names, const Holiday& holiday) {
-    const std::string label = HolidayLabel(holiday);
-    return holiday.nameIsUtf8 ? names.window.Cp949FromUtf8(label) : label;
+// "대체공휴일(삼일절)" for a substitute, the name otherwise.
+std::string Label(const HolidayNames&, const Holiday& holiday) {
+    return HolidayLabel(holiday);
 }
 
 // The holiday's line in a list: its label, and its kind where the label does not say it.
 std::string ListLabel(const HolidayNames& names, const Holiday& holiday) {
     std::string label = Label(names, holiday);
-    const std::string kind = HolidayKindName(holiday.kind);
+    const std::string kind = HolidayKindText(holiday);
     if (holiday.kind == HolidayKind::Substitute || label == kind) return label;
     return label + " (" + kind + ")";
 }
@@ -58,8 +58,8 @@ std::string ListLabel(const HolidayNames& names, const Holiday& holiday) {
 std::string MarkedDate(const HolidayNames& names, CivilDate date) {
     std::vector<std::string> marks;
     for (const Holiday& holiday : names.calendar.HolidaysOn(date)) {
-        std::string mark = holiday.kind == HolidayKind::Public ? Label(names, holiday)
-                                                               : HolidayKindName(holiday.kind);
+        std::string mark =
+            holiday.kind == HolidayKind::Public ? Label(names, holiday) : HolidayKindText(holiday);
         if (std::ranges::find(marks, mark) == marks.end()) marks.push_back(std::move(mark));
     }
     const std::string text = KoreanDateWithWeekday(date);
@@ -125,6 +125,7 @@ ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t a
                        ShiftUnit unit, Direction direction, ShiftOptions options) {
     std::optional<CivilDate> date;
     std::vector<PassedDay> passed;
+    std::optional<CivilDate> workingDayBefore;
     bool outsideCoverage = false;
     if (unit == ShiftUnit::WorkingDays) {
         const std::optional<WorkingDayResult> working =
@@ -133,24 +134,26 @@ ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t a
             date = working->date;
             outsideCoverage = working->outsideCoverage;
         }
+    } else if (options.toWorkingDay) {
+        std::optional<LegalDeadline> deadline =
+            LegalDeadlineOf(names.calendar, base, amount, static_cast<PeriodUnit>(unit), direction,
+                            options.includeStart);
+        if (deadline) {
+            date = deadline->date;
+            passed = std::move(deadline->passed);
+            workingDayBefore = deadline->workingDayBefore;
+            outsideCoverage = deadline->outsideCoverage;
+        }
     } else {
         date =
             ShiftDate(base, amount, static_cast<PeriodUnit>(unit), direction, options.includeStart);
-        if (date && options.toWorkingDay) {
-            std::optional<DeadlineDay> deadline = NextWorkingDayFrom(names.calendar, *date);
-            date.reset();
-            if (deadline) {
-                date = deadline->date;
-                passed = std::move(deadline->passed);
-                outsideCoverage = deadline->outsideCoverage;
-            }
-        }
     }
     if (!date) return {kOutOfRangeMessage, std::nullopt};
     const std::int64_t distance = Days(base, *date);
     Text text;
     text << MarkedDate(names, *date);
     if (!passed.empty()) text.NewLine() << kMovedToWorkingDay << PassedDays(names, passed);
+    if (workingDayBefore) text.NewLine() << kCountedBackToDayOff << *workingDayBefore;
     if (distance == 0) {
         text.NewLine() << kSameAsBaseDate;
     } else {

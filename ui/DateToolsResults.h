@@ -25,8 +25,10 @@ constexpr int kShiftUnitCount = 5;
 
 struct ShiftOptions {
     bool includeStart;
-    // Moves a result of 일, 주, 개월 or 년 that falls on a Saturday, Sunday or holiday to the
-    // next working day (민법 제161조); a 근무일 result is a working day already.
+    // The 민법 deadline of a period of 일, 주, 개월 or 년: forwards, the period's last day by
+    // 제157조 and 제160조, moved off a Saturday, Sunday or holiday by 제161조; backwards, the day
+    // counted back, never moved later, with the working day before it when it is a day off. A
+    // 근무일 result is a working day already.
     bool toWorkingDay;
 };
 

@@ -38,6 +38,7 @@ extern const char kWorkingDaysLabel[];
 extern const char kCoverageNote[];
 extern const char kHolidaysMetLabel[];
 extern const char kMovedToWorkingDay[];
+extern const char kCountedBackToDayOff[];
 extern const char kNoHolidayDataEnd[];
 extern const char kBadLineStart[];
 extern const char kBadLineEnd[];

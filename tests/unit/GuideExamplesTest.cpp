@@ -43,7 +43,7 @@ std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date) {
         const Holiday& holiday = holidays.front();
         text += " (" +
                 (holiday.kind == HolidayKind::Public ? HolidayLabel(holiday)
-                                                     : std::string(HolidayKindName(holiday.kind))) +
+                                                     : HolidayKindText(holiday)) +
                 ")";
     }
     return text;
@@ -52,7 +52,7 @@ std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date) {
 // A line of the holiday list: the label, and the kind where the label does not say it.
 std::string ListLine(const Holiday& holiday) {
     const std::string label = HolidayLabel(holiday);
-    const std::string kind = HolidayKindName(holiday.kind);
+    const std::string kind = HolidayKindText(holiday);
     const bool saysKind = holiday.kind == HolidayKind::Substitute || label == kind;
     return KoreanDateWithWeekday(holiday.date) + " " + label + (saysKind ? "" : " (" + kind + ")");
 }

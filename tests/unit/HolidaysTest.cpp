@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Cp949.h"
+#include "calendar/HolidayRules.h"
 #include "calendar/UserHolidayFile.h"
 
 namespace {
@@ -120,8 +121,11 @@ TEST(Holidays, SubstitutesFollowTheDecreeInForceOnTheDay) {
         EXPECT_EQ(on[0].kind, HolidayKind::Substitute) << Iso(date);
         EXPECT_FALSE(calendar.IsWorkingDay(date)) << Iso(date);
     }
-    // 기독탄신일 2021 fell on a Saturday before its substitute came in.
+    // 기독탄신일 2021 fell on a Saturday before its substitute came in; 설날 and 어린이날 of 2013
+    // fell on Sundays before the decree of 2013-11-05.
     EXPECT_TRUE(calendar.IsWorkingDay({2021, 12, 27}));
+    EXPECT_TRUE(calendar.IsWorkingDay({2013, 2, 12}));
+    EXPECT_TRUE(calendar.IsWorkingDay({2013, 5, 6}));
     EXPECT_EQ(HolidayLabel(calendar.HolidaysOn({2026, 3, 2})[0]), Cp949(u8"대체공휴일(삼일절)"));
     EXPECT_EQ(HolidayLabel(calendar.HolidaysOn({2025, 5, 6})[0]),
               Cp949(u8"대체공휴일(어린이날·부처님오신날)"));
@@ -147,13 +151,14 @@ TEST(UserHolidayFile, ReadsAdditionsRemovalsAndReportsBadLines) {
         "-2026-10-09 이름\n"
         "2026-1-2 짧은 날짜\n"
         "2026-10-0212 붙은 글자\n"
-        "2026-11-11 \xC0\xD3\xBD\xC3\n"  // CP949, not UTF-8
+        "2026-11-11 \x7F\n"  // a control character
         "2027-01-04 둘째 추가";
     const UserHolidayChanges changes = ParseUserHolidayFile(text);
     ASSERT_EQ(changes.additions.size(), 2U);
     EXPECT_EQ(changes.additions[0].date, (CivilDate{2026, 10, 2}));
-    EXPECT_EQ(changes.additions[0].nameUtf8, "임시공휴일");
-    EXPECT_EQ(changes.additions[1].nameUtf8, "둘째 추가");
+    EXPECT_TRUE(changes.namesAreUtf8);
+    EXPECT_EQ(changes.additions[0].name, "임시공휴일");
+    EXPECT_EQ(changes.additions[1].name, "둘째 추가");
     EXPECT_EQ(changes.removals, (std::vector<CivilDate>{{2026, 10, 9}}));
     EXPECT_EQ(changes.badLines, (std::vector<int>{5, 6, 7, 8, 9, 10}));
 
@@ -161,9 +166,81 @@ TEST(UserHolidayFile, ReadsAdditionsRemovalsAndReportsBadLines) {
     EXPECT_TRUE(calendar.IsWorkingDay({2026, 10, 2}));
     ApplyUserHolidays(calendar, changes);
     EXPECT_FALSE(calendar.IsWorkingDay({2026, 10, 2}));
-    EXPECT_TRUE(calendar.HolidaysOn({2026, 10, 2})[0].nameIsUtf8);
     EXPECT_TRUE(calendar.IsWorkingDay({2026, 10, 9}));
     EXPECT_TRUE(ParseUserHolidayFile("").badLines.empty());
+}
+
+// Notepad's encodings: the same file gives the same holidays, names in CP949 once converted.
+TEST(UserHolidayFile, ReadsEveryEncodingNotepadWrites) {
+    const std::string utf8 = "2026-10-02 창립일\r\n-2026-10-09\r\n";
+    auto utf16 = [&](bool bigEndian) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : std::u16string(u"2026-10-02 창립일\r\n-2026-10-09\r\n")) {
+            const char high = static_cast<char>(unit >> 8);
+            const char low = static_cast<char>(unit & 0xFF);
+            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    for (const std::string& file :
+         {utf8, "\xEF\xBB\xBF" + utf8, utf16(false), utf16(true), Cp949(utf8)}) {
+        UserHolidayChanges changes = ParseUserHolidayFile(file);
+        if (changes.namesAreUtf8) changes.additions.at(0).name = Cp949(changes.additions[0].name);
+        EXPECT_TRUE(changes.badLines.empty());
+        ASSERT_EQ(changes.additions.size(), 1U);
+        EXPECT_EQ(changes.additions[0].name, Cp949(u8"창립일"));
+        EXPECT_EQ(changes.removals, (std::vector<CivilDate>{{2026, 10, 9}}));
+    }
+    // Overlong forms of '/' make a file that is not UTF-8; read as CP949 they are bad lines,
+    // never a name.
+    for (const char* overlong : {"2026-10-02 a\xE0\x80\xAF", "2026-10-02 a\xF0\x80\x80\xAF"}) {
+        const UserHolidayChanges changes = ParseUserHolidayFile(overlong);
+        EXPECT_FALSE(changes.namesAreUtf8);
+        EXPECT_TRUE(changes.additions.empty());
+        EXPECT_EQ(changes.badLines, std::vector<int>{1});
+    }
+    // A lone surrogate in a UTF-16 file spoils its line alone.
+    const UserHolidayChanges lone =
+        ParseUserHolidayFile(std::string("\xFF\xFE"
+                                         "2\0\n\0"
+                                         "2\0\x00\xD8",
+                                         8));
+    EXPECT_EQ(lone.badLines, (std::vector<int>{1, 2}));
+}
+
+// 공직선거법 제34조 reproduces the election days of 2018..2026 (the early ones aside) and
+// schedules those of the terms ending after the release.
+TEST(Holidays, ElectionDaysFollowTheElectionActsRule) {
+    const HolidayCalendar calendar;
+    const struct {
+        CivilDate termEnd;
+        int daysBefore;
+        const char* election;
+    } kPast[] = {
+        {{2018, 6, 30}, 30, "2018-06-13"},  // 현충일 on the Wednesday: a week later
+        {{2020, 5, 29}, 50, "2020-04-15"},
+        {{2022, 5, 9}, 70, "2022-03-09"},  // 삼일절 the day before: a week later
+        {{2022, 6, 30}, 30, "2022-06-01"},
+        {{2024, 5, 29}, 50, "2024-04-10"},
+        {{2026, 6, 30}, 30, "2026-06-03"},
+    };
+    for (const auto& past : kPast) {
+        EXPECT_EQ(Iso(ElectionDayByLaw(past.termEnd, past.daysBefore,
+                                       calendar.HolidaysOfYear(past.termEnd.year))),
+                  past.election);
+    }
+    const std::vector<Holiday> assembly = calendar.HolidaysOn({2028, 4, 12});
+    ASSERT_EQ(assembly.size(), 1U);
+    EXPECT_TRUE(assembly[0].scheduled);
+    EXPECT_EQ(HolidayLabel(assembly[0]), Cp949(u8"제23대 국회의원선거"));
+    EXPECT_EQ(HolidayKindText(assembly[0]), Cp949(u8"선거일, 예정"));
+    EXPECT_EQ(calendar.HolidaysOn({2030, 6, 12}).size(), 1U);  // 현충일 the day after 06-05
+    EXPECT_EQ(calendar.HolidaysOn({2030, 3, 27}).size(), 1U);
+    int scheduled = 0;
+    for (int year = 2027; year <= 2050; ++year) {
+        for (const Holiday& holiday : calendar.HolidaysOfYear(year)) scheduled += holiday.scheduled;
+    }
+    EXPECT_EQ(scheduled, 17);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "calendar/WorkingDays.h"
 
+#include "calendar/LegalDeadline.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -23,8 +25,10 @@ TEST(WorkingDays, CountsTheDaysTheDayCountCounts) {
     EXPECT_EQ(december.workingDays, 22);
     ASSERT_EQ(december.holidays.size(), 1U);
     EXPECT_FALSE(december.outsideCoverage);
-    // Without the start day 1 December (a Tuesday) is not counted.
+    // Without the start day 1 December (a Tuesday) is not counted, nor is a holiday on it met.
     EXPECT_EQ(CountWorkingDays(calendar, {2026, 12, 1}, {2026, 12, 31}, false).workingDays, 21);
+    EXPECT_EQ(CountWorkingDays(calendar, {2026, 10, 3}, {2026, 10, 10}, false).holidays.size(), 2U);
+    EXPECT_EQ(CountWorkingDays(calendar, {2026, 10, 3}, {2026, 10, 10}, true).holidays.size(), 3U);
     // 2051 is uncovered: counted, with weekends alone left out, and said.
     const PeriodWorkCount across = CountWorkingDays(calendar, {2050, 12, 30}, {2051, 1, 3}, false);
     EXPECT_EQ(across.weekdays, 2);
@@ -102,6 +106,63 @@ TEST(WorkingDays, DeadlineMovesPastSaturdaysAndHolidays) {
     ASSERT_TRUE(stays);
     EXPECT_TRUE(stays->passed.empty());
     EXPECT_TRUE(NextWorkingDayFrom(calendar, {2051, 1, 1})->outsideCoverage);
+}
+
+// 민법 제157조 (the first day not counted), 제160조 (months and years by the calendar, ending the
+// day before the start's day number, or the month's last day) and 제161조 (a last day on a
+// Saturday or holiday moves on); a count backwards is never moved later.
+TEST(WorkingDays, LegalDeadlinesFollowTheCivilCode) {
+    const HolidayCalendar calendar;
+    const struct {
+        CivilDate base;
+        std::int64_t amount;
+        PeriodUnit unit;
+        Direction direction;
+        bool includeStart;
+        const char* deadline;
+        const char* workingDayBefore;
+    } kCases[] = {
+        {{2026, 2, 28}, 1, PeriodUnit::Months, Direction::After, false, "2026-03-31", ""},
+        {{2026, 3, 1}, 1, PeriodUnit::Months, Direction::After, true, "2026-03-31", ""},
+        {{2026, 9, 30}, 1, PeriodUnit::Months, Direction::After, false, "2026-11-02", ""},
+        {{2026, 10, 1}, 1, PeriodUnit::Months, Direction::After, true, "2026-11-02", ""},
+        {{2023, 2, 28}, 1, PeriodUnit::Years, Direction::After, false, "2024-02-29", ""},
+        {{2023, 3, 1}, 1, PeriodUnit::Years, Direction::After, true, "2024-02-29", ""},
+        {{2026, 3, 15}, 1, PeriodUnit::Months, Direction::After, false, "2026-04-15", ""},
+        {{2026, 1, 31}, 1, PeriodUnit::Months, Direction::After, false, "2026-03-03", ""},
+        {{2026, 11, 5}, 1, PeriodUnit::Months, Direction::After, false, "2026-12-07", ""},
+        {{2026, 9, 3}, 30, PeriodUnit::Days, Direction::After, false, "2026-10-06", ""},
+        {{2026, 12, 19},
+         2,
+         PeriodUnit::Weeks,
+         Direction::Before,
+         false,
+         "2026-12-05",
+         "2026-12-04"},
+        {{2026, 10, 16},
+         1,
+         PeriodUnit::Weeks,
+         Direction::Before,
+         false,
+         "2026-10-09",
+         "2026-10-08"},
+        {{2026, 10, 20}, 1, PeriodUnit::Weeks, Direction::Before, false, "2026-10-13", ""},
+    };
+    for (const auto& c : kCases) {
+        const auto deadline =
+            LegalDeadlineOf(calendar, c.base, c.amount, c.unit, c.direction, c.includeStart);
+        ASSERT_TRUE(deadline) << Iso(c.base);
+        EXPECT_EQ(Iso(deadline->date), c.deadline) << Iso(c.base);
+        EXPECT_EQ(deadline->workingDayBefore ? Iso(*deadline->workingDayBefore) : "",
+                  c.workingDayBefore)
+            << Iso(c.base);
+    }
+    EXPECT_EQ(
+        LegalDeadlineOf(calendar, {2026, 2, 28}, 0, PeriodUnit::Months, Direction::After, false)
+            ->date,
+        (CivilDate{2026, 3, 3}));  // no period: the base, a Saturday, moved on
+    EXPECT_FALSE(
+        LegalDeadlineOf(calendar, {9999, 12, 31}, 1, PeriodUnit::Days, Direction::After, false));
 }
 
 }  // namespace
