@@ -47,6 +47,15 @@ calendar/DateMath.cpp: while (months > 0 && monthsEnd(months) > toDay) ==> while
 calendar/DateMath.cpp: if (DayNumber(to) < DayNumber(from)) std::swap(from, to); ==>
 calendar/DateMath.cpp: return static_cast<int>((DayNumber(date) + 1) % 7); ==> return static_cast<int>((DayNumber(date) + 2) % 7);
 calendar/KoreanDateText.cpp: (digits.size() - i) % 3 == 0 ==> (digits.size() - i) % 3 == 1
+# Holidays, working days and deadlines: faults a hurried edit makes.
+calendar/WorkingDays.cpp: if (calendar.IsWorkingDay(current)) { ==> if (!calendar.IsPublicHoliday(current)) {
+calendar/WorkingDays.cpp: calendar.HolidaysBetween(DateOf(first), to) ==> calendar.HolidaysBetween(from, to)
+calendar/HolidayRules.cpp: date < rule.substitutesFrom ? ==> date.year < rule.substitutesFrom.year ?
+calendar/UserHolidayFile.cpp: length = 3, lowest = 0x800, ==> length = 3, lowest = 0,
+calendar/UserHolidayFile.cpp: length = 4, lowest = 0x10000, ==> length = 4, lowest = 0,
+calendar/LegalDeadline.cpp: if (!includeStart) start = DateOfDayNumber(DayNumber(base) + 1); ==>
+calendar/LegalDeadline.cpp: if (!calendar.IsWorkingDay(*counted)) { ==> if (false) {
+calendar/ScheduledElections.cpp: IsHolidayOn(holidays, AddDays(day, 1))) { ==> false) {
 # The typing aids: the year rule, complete fields, typed days, the month and day lists.
 ui/EntryAssist.cpp: if (startYear > endYear) Clear(*this, EndYear); ==> if (startYear >= endYear) Clear(*this, EndYear);
 ui/EntryAssist.cpp: constexpr std::size_t kCompleteYear = 4; ==> constexpr std::size_t kCompleteYear = 3;

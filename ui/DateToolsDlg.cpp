@@ -10,6 +10,7 @@
 #include "framework/Menu.h"
 #include "framework/Text.h"
 #include "ui/DateToolsTexts.h"
+#include "ui/PastedDate.h"
 #include "ui/ResultMenu.h"
 #include "ui/UserGuide.h"
 
@@ -24,6 +25,8 @@ constexpr UINT kCopyCommand = 1;
 
 constexpr ToolField kDigitFields[] = {StartYear,     EndYear, BaseYear,   BirthYear,
                                       ReferenceYear, Amount,  HolidayYear};
+constexpr ToolField kDateBoxes[] = {StartMonth, StartDay,   EndMonth, EndDay,         BaseMonth,
+                                    BaseDay,    BirthMonth, BirthDay, ReferenceMonth, ReferenceDay};
 static_assert(IDC_TOOLS_HOLIDAY_YEAR - IDC_TOOLS_START_YEAR == kToolFieldCount - 1,
               "the inputs' ids follow the order of their fields");
 // The user's holiday file, under %APPDATA%: "Tessaro\공휴일.txt".
@@ -105,6 +108,8 @@ bool CDateToolsDlg::OnInitDialog() {
         m_digitFields[i].Send(EM_LIMITTEXT, kDigitFields[i] == Amount ? 7 : 4);
         m_digitFields[i].WatchPaste();
     }
+    for (const ToolField box : kDateBoxes)
+        SendMessageW(Item(box), CB_LIMITTEXT, kDateFieldTextLimit, 0);
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_RESULT));
     annotations.SetName(GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST), kHolidayListName);
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST));

@@ -46,7 +46,7 @@ public:
     ToolPage Page() const { return page_; }
     // The holiday calendar the results use, with the user's file applied: the file is read on
     // the first call.
-    HolidayNames Names();
+    const HolidayCalendar& Calendar();
 
 protected:
     ~DateToolsHandlers() = default;

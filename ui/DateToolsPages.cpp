@@ -123,11 +123,11 @@ struct PageOutcome {
 // exist is named; while anything is missing, the page's hint. The calendar is asked for only
 // when a result is computed.
 PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
-    const auto names = [&form] { return form.Names(); };
+    const auto calendar = [&form]() -> const HolidayCalendar& { return form.Calendar(); };
     if (page == ToolPage::Holidays) {
         const std::string year = form.GetText(HolidayYear);
         if (!IsDigits(year)) return {{PageHint(page), std::nullopt}, true};
-        return {HolidayListResult(names(), ParseFieldInt(year)), false};
+        return {HolidayListResult(calendar(), ParseFieldInt(year)), false};
     }
     const std::span<const ToolField> years = DatesOf(page);
     DateReading read[2] = {};
@@ -145,11 +145,11 @@ PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
         return hint;
     switch (page) {
         case ToolPage::Period:
-            return {PeriodResult(names(), dates[0].date, dates[1].date,
+            return {PeriodResult(calendar(), dates[0].date, dates[1].date,
                                  form.IsChecked(PeriodIncludeStart)),
                     false};
         case ToolPage::Age:
-            return {AgeResult(names(), dates[0].date, dates[1].date), false};
+            return {AgeResult(calendar(), dates[0].date, dates[1].date), false};
         case ToolPage::Shift:
         case ToolPage::Holidays:
             break;
@@ -161,8 +161,8 @@ PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
         direction < 0 || direction > 1) {
         return hint;
     }
-    return {ShiftResult(names(), dates[0].date, ParseFieldInt(amount), static_cast<ShiftUnit>(unit),
-                        static_cast<Direction>(direction),
+    return {ShiftResult(calendar(), dates[0].date, ParseFieldInt(amount),
+                        static_cast<ShiftUnit>(unit), static_cast<Direction>(direction),
                         {form.IsChecked(ShiftIncludeStart), form.IsChecked(ShiftToWorkingDay)}),
             false};
 }
@@ -171,7 +171,7 @@ PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
 
 // The user's holiday file is read when the calendar is first asked for; its bad lines, or that
 // it could not be read, are reported under every result from then on.
-HolidayNames DateToolsHandlers::Names() {
+const HolidayCalendar& DateToolsHandlers::Calendar() {
     if (!calendarLoaded_) {
         calendarLoaded_ = true;
         const UserFile file = ReadUserHolidayFile();
@@ -188,7 +188,7 @@ HolidayNames DateToolsHandlers::Names() {
             fileReport_ = kUnreadableUserFile;
         }
     }
-    return {calendar_, *this};
+    return calendar_;
 }
 
 void DateToolsHandlers::Refresh(Announce announce) {

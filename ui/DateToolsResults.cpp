@@ -40,14 +40,9 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
     return joined;
 }
 
-// "대체공휴일(삼일절)" for a substitute, the name otherwise.
-std::string Label(const HolidayNames&, const Holiday& holiday) {
-    return HolidayLabel(holiday);
-}
-
 // The holiday's line in a list: its label, and its kind where the label does not say it.
-std::string ListLabel(const HolidayNames& names, const Holiday& holiday) {
-    std::string label = Label(names, holiday);
+std::string ListLabel(const Holiday& holiday) {
+    std::string label = HolidayLabel(holiday);
     const std::string kind = HolidayKindText(holiday);
     if (holiday.kind == HolidayKind::Substitute || label == kind) return label;
     return label + " (" + kind + ")";
@@ -55,11 +50,11 @@ std::string ListLabel(const HolidayNames& names, const Holiday& holiday) {
 
 // The date with its weekday and, when it is a holiday, the holiday in brackets: the name of a
 // 공휴일 ("개천절"), the kind of the others ("대체공휴일", "선거일", "임시공휴일").
-std::string MarkedDate(const HolidayNames& names, CivilDate date) {
+std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date) {
     std::vector<std::string> marks;
-    for (const Holiday& holiday : names.calendar.HolidaysOn(date)) {
+    for (const Holiday& holiday : calendar.HolidaysOn(date)) {
         std::string mark =
-            holiday.kind == HolidayKind::Public ? Label(names, holiday) : HolidayKindText(holiday);
+            holiday.kind == HolidayKind::Public ? HolidayLabel(holiday) : HolidayKindText(holiday);
         if (std::ranges::find(marks, mark) == marks.end()) marks.push_back(std::move(mark));
     }
     const std::string text = KoreanDateWithWeekday(date);
@@ -67,21 +62,21 @@ std::string MarkedDate(const HolidayNames& names, CivilDate date) {
 }
 
 // "2026년 10월 5일 월요일 대체공휴일(개천절)", one line per holiday.
-std::string HolidayLines(const HolidayNames& names, const std::vector<Holiday>& holidays) {
+std::string HolidayLines(const std::vector<Holiday>& holidays) {
     std::vector<std::string> lines(holidays.size());
     std::ranges::transform(holidays, lines.begin(), [&](const Holiday& holiday) {
-        return KoreanDateWithWeekday(holiday.date) + " " + ListLabel(names, holiday);
+        return KoreanDateWithWeekday(holiday.date) + " " + ListLabel(holiday);
     });
     return Join(lines, "\r\n");
 }
 
 // The days a deadline moved over: "2026년 10월 3일 토요일 개천절, 2026년 10월 4일 일요일".
-std::string PassedDays(const HolidayNames& names, const std::vector<PassedDay>& passed) {
+std::string PassedDays(const std::vector<PassedDay>& passed) {
     std::vector<std::string> days(passed.size());
     std::ranges::transform(passed, days.begin(), [&](const PassedDay& day) {
         std::vector<std::string> labels(day.holidays.size());
         std::ranges::transform(day.holidays, labels.begin(),
-                               [&](const Holiday& holiday) { return Label(names, holiday); });
+                               [&](const Holiday& holiday) { return HolidayLabel(holiday); });
         const std::string text = KoreanDateWithWeekday(day.date);
         return labels.empty() ? text : text + " " + Join(labels, kHolidayNameJoin);
     });
@@ -90,14 +85,14 @@ std::string PassedDays(const HolidayNames& names, const std::vector<PassedDay>& 
 
 }  // namespace
 
-ToolResult PeriodResult(const HolidayNames& names, CivilDate start, CivilDate end,
+ToolResult PeriodResult(const HolidayCalendar& calendar, CivilDate start, CivilDate end,
                         bool includeStart) {
     const bool reversed = Days(start, end) < 0;
     const CivilDate from = reversed ? end : start;
     const CivilDate to = reversed ? start : end;
     const std::int64_t days = Days(from, to) + (includeStart ? 1 : 0);
     const YearsMonthsDays parts = BreakDownPeriod(from, to, includeStart);
-    const PeriodWorkCount work = CountWorkingDays(names.calendar, from, to, includeStart);
+    const PeriodWorkCount work = CountWorkingDays(calendar, from, to, includeStart);
 
     Text text;
     text << days << kDayUnit;
@@ -112,16 +107,15 @@ ToolResult PeriodResult(const HolidayNames& names, CivilDate start, CivilDate en
     text.NewLine() << kWeekdaysLabel << work.weekdays << kDayUnit;
     text.NewLine() << kWorkingDaysLabel << work.workingDays << kDayUnit;
     if (work.outsideCoverage) text.NewLine() << kCoverageNote;
-    text.NewLine() << kStartDateLabel << MarkedDate(names, start);
-    text.NewLine() << kEndDateLabel << MarkedDate(names, end);
+    text.NewLine() << kStartDateLabel << MarkedDate(calendar, start);
+    text.NewLine() << kEndDateLabel << MarkedDate(calendar, end);
     std::string copy = text.str();
     if (!work.holidays.empty())
-        copy +=
-            "\r\n" + std::string(kHolidaysMetLabel) + "\r\n" + HolidayLines(names, work.holidays);
+        copy += "\r\n" + std::string(kHolidaysMetLabel) + "\r\n" + HolidayLines(work.holidays);
     return {text.str(), copy};
 }
 
-ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t amount,
+ToolResult ShiftResult(const HolidayCalendar& calendar, CivilDate base, std::int64_t amount,
                        ShiftUnit unit, Direction direction, ShiftOptions options) {
     std::optional<CivilDate> date;
     std::vector<PassedDay> passed;
@@ -129,15 +123,14 @@ ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t a
     bool outsideCoverage = false;
     if (unit == ShiftUnit::WorkingDays) {
         const std::optional<WorkingDayResult> working =
-            ShiftWorkingDays(names.calendar, base, amount, direction, options.includeStart);
+            ShiftWorkingDays(calendar, base, amount, direction, options.includeStart);
         if (working) {
             date = working->date;
             outsideCoverage = working->outsideCoverage;
         }
     } else if (options.toWorkingDay) {
-        std::optional<LegalDeadline> deadline =
-            LegalDeadlineOf(names.calendar, base, amount, static_cast<PeriodUnit>(unit), direction,
-                            options.includeStart);
+        std::optional<LegalDeadline> deadline = LegalDeadlineOf(
+            calendar, base, amount, static_cast<PeriodUnit>(unit), direction, options.includeStart);
         if (deadline) {
             date = deadline->date;
             passed = std::move(deadline->passed);
@@ -151,8 +144,8 @@ ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t a
     if (!date) return {kOutOfRangeMessage, std::nullopt};
     const std::int64_t distance = Days(base, *date);
     Text text;
-    text << MarkedDate(names, *date);
-    if (!passed.empty()) text.NewLine() << kMovedToWorkingDay << PassedDays(names, passed);
+    text << MarkedDate(calendar, *date);
+    if (!passed.empty()) text.NewLine() << kMovedToWorkingDay << PassedDays(passed);
     if (workingDayBefore) text.NewLine() << kCountedBackToDayOff << *workingDayBefore;
     if (distance == 0) {
         text.NewLine() << kSameAsBaseDate;
@@ -164,7 +157,7 @@ ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t a
     return {text.str(), IsoDate(*date)};
 }
 
-ToolResult AgeResult(const HolidayNames& names, CivilDate birth, CivilDate on) {
+ToolResult AgeResult(const HolidayCalendar& calendar, CivilDate birth, CivilDate on) {
     if (Days(birth, on) < 0) return {kReferenceBeforeBirthMessage, std::nullopt};
     const std::optional<Age> age = AgeOn(birth, on);
     if (!age) return {kOutOfRangeMessage, std::nullopt};
@@ -177,19 +170,19 @@ ToolResult AgeResult(const HolidayNames& names, CivilDate birth, CivilDate on) {
     text.NewLine() << kCalendarAgeLabel << calendarAge << kYearsOfAge;
     text.NewLine() << kCountingAgeLabel << calendarAge + 1 << kYearsOfAge;
     text.NewLine() << kFullAgePrefix << years + 1 << kBecomesAgeLabel
-                   << MarkedDate(names, age->nextBirthday) << " (" << age->daysUntilNextBirthday
+                   << MarkedDate(calendar, age->nextBirthday) << " (" << age->daysUntilNextBirthday
                    << kDayUnit << kDaysLeftEnd;
     return {text.str(), text.str()};
 }
 
-ToolResult HolidayListResult(const HolidayNames& names, int year) {
+ToolResult HolidayListResult(const HolidayCalendar& calendar, int year) {
     const std::vector<Holiday> holidays =
-        year >= 1 ? names.calendar.HolidaysOfYear(year) : std::vector<Holiday>{};
+        year >= 1 ? calendar.HolidaysOfYear(year) : std::vector<Holiday>{};
     Text text;
     if (!IsCoveredYear(year)) text << std::to_string(year) << kNoHolidayDataEnd;
     if (!holidays.empty()) {
         if (!text.str().empty()) text.NewLine();
-        text << HolidayLines(names, holidays);
+        text << HolidayLines(holidays);
     }
     return {text.str(), text.str()};
 }

@@ -12,13 +12,6 @@
 #include "calendar/Holidays.h"
 #include "ui/DateToolsForm.h"
 
-// The holiday calendar as the results name its holidays: names from the user's file are UTF-8
-// and converted to CP949 by the window.
-struct HolidayNames {
-    const HolidayCalendar& calendar;
-    DateToolsForm& window;
-};
-
 // The unit list's items; the first four are PeriodUnit's.
 enum class ShiftUnit { Days, Weeks, Months, Years, WorkingDays };
 constexpr int kShiftUnitCount = 5;
@@ -40,17 +33,17 @@ struct ToolResult {
 
 // The day count, years/months/days, weeks/days, weekdays (평일), working days (근무일) and both
 // dates; the dates in either order. The copy also lists the holidays on the counted days.
-ToolResult PeriodResult(const HolidayNames& names, CivilDate start, CivilDate end,
+ToolResult PeriodResult(const HolidayCalendar& calendar, CivilDate start, CivilDate end,
                         bool includeStart);
 // The shifted date with its weekday, why it moved to a working day if it did, and its distance
 // from the base; copies it as ISO 8601.
-ToolResult ShiftResult(const HolidayNames& names, CivilDate base, std::int64_t amount,
+ToolResult ShiftResult(const HolidayCalendar& calendar, CivilDate base, std::int64_t amount,
                        ShiftUnit unit, Direction direction, ShiftOptions options);
 // 만 나이, 연 나이, 세는 나이 and the day the person becomes a year older.
-ToolResult AgeResult(const HolidayNames& names, CivilDate birth, CivilDate on);
+ToolResult AgeResult(const HolidayCalendar& calendar, CivilDate birth, CivilDate on);
 // The year's holidays in date order, one a line: "2026년 3월 2일 월요일 대체공휴일(삼일절)"; for a
 // year the calendar does not know, a message and the user's own holidays of that year.
-ToolResult HolidayListResult(const HolidayNames& names, int year);
+ToolResult HolidayListResult(const HolidayCalendar& calendar, int year);
 
 // "공휴일.txt 3번째 줄을 읽지 못했습니다", one line per bad line of the user's file; past the
 // first five, one line says how many more there are. Empty when there are none.

@@ -10,6 +10,7 @@
 #include "ui/DateToolsTexts.h"
 #include "ui/FormTexts.h"
 #include "ui/IconPosition.h"
+#include "ui/PastedDate.h"
 #include "ui/ResultMenu.h"
 #include "ui/UserGuide.h"
 
@@ -85,7 +86,11 @@ bool CTessaroDlg::OnInitDialog() {
     for (FieldId field : kDateFields)
         annotations.SetName(Field(field).m_hWnd, AccessibleName(field));
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_RESULT));
-    for (FieldId field : kDateFields) fw::DisableInputMethod(Field(field).m_hWnd);
+    for (FieldId field : kDateFields) {
+        fw::DisableInputMethod(Field(field).m_hWnd);
+        const bool year = field == FieldId::StartYear || field == FieldId::EndYear;
+        Field(field).Send(year ? EM_LIMITTEXT : CB_LIMITTEXT, kDateFieldTextLimit);
+    }
     m_editStartYear.WatchPaste();
     m_editEndYear.WatchPaste();
     return true;

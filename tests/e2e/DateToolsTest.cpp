@@ -117,10 +117,10 @@ TEST(DateTools, AgePageCountsTheBirthDayAndTheLeapDay) {
 // program started while it exists; the variable is put back and the folder removed afterwards.
 class UserHolidayFile {
 public:
-    explicit UserHolidayFile(const std::string& utf8) {
+    explicit UserHolidayFile(const std::string& bytes) {
         GetEnvironmentVariableW(L"APPDATA", old_, MAX_PATH);
         std::filesystem::create_directories(root_ / L"Tessaro");
-        std::ofstream(root_ / L"Tessaro" / L"공휴일.txt", std::ios::binary) << utf8;
+        std::ofstream(root_ / L"Tessaro" / L"공휴일.txt", std::ios::binary) << bytes;
         SetEnvironmentVariableW(L"APPDATA", root_.c_str());
     }
     ~UserHolidayFile() {
@@ -147,6 +147,11 @@ TEST(DateTools, ShiftPageMovesADeadlineOffDaysOffAndCountsWorkingDays) {
               L"2026년 10월 6일 화요일\r\n토요일·공휴일이라 다음 근무일로 옮겼습니다 (민법 "
               L"제161조): 2026년 10월 3일 토요일 개천절, 2026년 10월 4일 일요일, 2026년 10월 5일 "
               L"월요일 대체공휴일(개천절)\r\n기준일부터 33일 후");
+    // 9월 30일 + 1개월 runs from 10월 1일 to 10월 31일, a Saturday.
+    app.TypeInto(kBaseYear, L"202609301");
+    EXPECT_EQ(app.Text(kToolsResult),
+              L"2026년 11월 2일 월요일\r\n토요일·공휴일이라 다음 근무일로 옮겼습니다 (민법 "
+              L"제161조): 2026년 10월 31일 토요일, 2026년 11월 1일 일요일\r\n기준일부터 33일 후");
     app.Focus(kUnit);
     app.Press(VK_END);  // 근무일
     app.TypeInto(kBaseYear, L"2026092110");
@@ -184,6 +189,60 @@ TEST(DateTools, TheUsersHolidayFileCountsInThePeriodAndItsBadLineIsReported) {
     EXPECT_EQ(app.Text(kToolsResult), result + L"\r\n공휴일.txt 2번째 줄을 읽지 못했습니다");
     ExpectCopied(app,
                  result + L"\r\n기간 중 공휴일:\r\n2026년 10월 2일 금요일 창립일 (임시공휴일)");
+}
+
+// Files saved by Notepad as ANSI (CP949) and as "Unicode" (UTF-16) count their holiday too.
+TEST(DateTools, HolidayFilesInCp949AndUtf16Count) {
+    const std::string utf16(
+        "\xFF\xFE"
+        "2\0"
+        "0\0"
+        "2\0"
+        "6\0"
+        "-\0"
+        "1\0"
+        "0\0"
+        "-\0"
+        "0\0"
+        "2\0"
+        " \0"
+        "\x3D\xCC\xBD\xB9\x7C\xC7",  // 창립일
+        30);
+    for (const std::string& bytes :
+         {std::string("2026-10-02 \xC3\xA2\xB8\xB3\xC0\xCF\r\n"), utf16}) {
+        const UserHolidayFile file(bytes);
+        TessaroDriver app;
+        OpenFromWindowMenu(app);
+        app.PressAlt('B');
+        app.Type(L"2026100120261002");
+        EXPECT_EQ(app.Text(kToolsResult),
+                  L"1일\r\n0년 0개월 1일\r\n0주 1일\r\n평일 1일\r\n근무일 0일\r\n"
+                  L"시작일: 2026년 10월 1일 목요일\r\n종료일: 2026년 10월 2일 금요일 (임시공휴일)");
+        ExpectCopied(app, app.Text(kToolsResult) +
+                              L"\r\n기간 중 공휴일:\r\n2026년 10월 2일 금요일 창립일 (임시공휴일)");
+    }
+}
+
+// A whole document pasted into a month box is cut at the box's limit, in either window: the
+// window answers at once and closes on Esc (an unbounded box stays busy for minutes).
+TEST(DateTools, AHugePasteIntoAMonthBoxLeavesBothWindowsAnswering) {
+    PutOnClipboard(std::wstring(100000, L'1'));
+    TessaroDriver app;
+    app.Focus(kStartMonth);
+    app.PressWith(VK_CONTROL, 'V');
+    app.Settle();
+    EXPECT_LE(app.Text(kStartMonth).size(), 32U);
+    const HWND form = app.Form();
+    const HWND tools = OpenFromWindowMenu(app);
+    app.Focus(kPeriodStartYear + 1);
+    app.PressWith(VK_CONTROL, 'V');
+    app.Settle();
+    EXPECT_LE(app.Text(kPeriodStartYear + 1).size(), 32U);
+    app.Press(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(tools); }));
+    app.WorkOn(form);
+    app.Press(VK_ESCAPE);
+    app.WaitForExit();
 }
 
 // A file there but too large to be read is reported, not taken for a missing one.

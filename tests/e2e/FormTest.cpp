@@ -276,8 +276,8 @@ TEST(TheForm, TheExecutableCarriesItsKoreanVersionRecord) {
         {L"ProductName", L"Tessaro 응용 프로그램"},
         {L"InternalName", L"Tessaro"},
         {L"OriginalFilename", L"Tessaro.EXE"},
-        {L"FileVersion", L"1.3.0"},
-        {L"ProductVersion", L"1.3.0"},
+        {L"FileVersion", L"1.3.1"},
+        {L"ProductVersion", L"1.3.1"},
     };
     for (const auto& [name, value] : strings) {
         const std::wstring key = std::wstring(L"\\StringFileInfo\\041204b0\\") + name;

@@ -199,6 +199,16 @@ TEST(DateTools, ShiftCountsWorkingDaysAndMovesADeadlineOffADayOffSayingWhy) {
         if (c.toWorkingDay) tools.Check(ShiftToWorkingDay);
         EXPECT_EQ(tools.result, Cp949(c.result)) << c.base << " " << c.unit;
     }
+    FakeDateTools back;  // 2주 전 to a Saturday: the day stays, the working day before is named
+    TypeDate(back, BaseYear, "20261219");
+    back.Type("2");
+    back.Choose(Unit, 1);
+    back.Choose(ShiftDirection, 1);
+    back.Check(ShiftToWorkingDay);
+    EXPECT_EQ(
+        back.result,
+        Cp949(u8"2026년 12월 5일 토요일\r\n이날은 토요일·공휴일입니다. 거꾸로 센 기간은 "
+              u8"늦추지 않으므로 그 전 근무일까지: 2026년 12월 4일 금요일\r\n기준일부터 14일 전"));
 }
 
 TEST(DateTools, HolidayPageListsTheYearsHolidaysAndSaysWhereItHasNoData) {

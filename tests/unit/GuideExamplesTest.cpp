@@ -19,6 +19,7 @@
 #include "calendar/DateMath.h"
 #include "calendar/Holidays.h"
 #include "calendar/KoreanDateText.h"
+#include "calendar/LegalDeadline.h"
 #include "calendar/UserHolidayFile.h"
 #include "calendar/WorkingDays.h"
 
@@ -96,7 +97,7 @@ TEST(UserGuide, DateToolExamplesMatchTheProgram) {
     const HolidayCalendar calendar;
     const std::regex shift(
         R"(^ *기준일 (\d{4})-(\d{2})-(\d{2}), (\d+)(일|주|개월|년|근무일) (후|전))"
-        R"((, 시작일 포함)?(, 토요일·공휴일이면 다음 날로)? → (.+?)\r?$)");
+        R"((, 시작일 포함)?(, 민법 기간 만료일)? → (.+?)\r?$)");
     // "2009-03-07 ~ 2009-12-25, 시작일 포함 : 0년 9개월 19일, 294일, 42주 0일"
     const std::regex period(
         R"(^ *(\d{4})-(\d{2})-(\d{2}) ~ (\d{4})-(\d{2})-(\d{2})(, 시작일 포함)? : )"
@@ -120,13 +121,14 @@ TEST(UserGuide, DateToolExamplesMatchTheProgram) {
                 const auto worked = ShiftWorkingDays(calendar, DateAt(m, 1), std::stoll(m[4]),
                                                      direction, m[7].matched);
                 if (worked) result = worked->date;
+            } else if (m[8].matched) {
+                const auto deadline =
+                    LegalDeadlineOf(calendar, DateAt(m, 1), std::stoll(m[4]),
+                                    static_cast<PeriodUnit>(unitIndex), direction, m[7].matched);
+                if (deadline) result = deadline->date;
             } else {
                 result = ShiftDate(DateAt(m, 1), std::stoll(m[4]),
                                    static_cast<PeriodUnit>(unitIndex), direction, m[7].matched);
-            }
-            if (result && m[8].matched) {
-                const auto deadline = NextWorkingDayFrom(calendar, *result);
-                result = deadline ? std::optional<CivilDate>(deadline->date) : std::nullopt;
             }
             ASSERT_TRUE(result.has_value());
             EXPECT_EQ(MarkedDate(calendar, *result), Cp949(m[9].str()));
