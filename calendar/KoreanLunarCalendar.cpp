@@ -1,7 +1,9 @@
 #include "calendar/KoreanLunarCalendar.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <string_view>
 
 #include "calendar/LunarYearTable.h"
 
@@ -43,18 +45,22 @@ std::int64_t LastDay() {
     return DayNumber(kLunarRangeLastSolar);
 }
 
-// The day number of the first day of a lunar month; nothing for a month the year lacks.
-std::optional<std::int64_t> MonthStart(int year, int month, bool leap, int* length) {
+struct LunarMonth {
+    std::int64_t firstDay;  // its first day's day number
+    int length;
+};
+
+// A month of a covered year; nothing for a month the year lacks.
+std::optional<LunarMonth> MonthOf(int year, int month, bool leap) {
     const LunarYear* row = RowOf(year);
     if (!row || month < 1 || month > kMonthsPerYear || (leap && row->leapMonth != month)) {
         return std::nullopt;
     }
     const bool afterLeap = row->leapMonth != 0 && (leap || month > row->leapMonth);
     const int position = month - 1 + (afterLeap ? 1 : 0);
-    std::int64_t start = NewYearDay(year);
-    for (int before = 0; before < position; ++before) start += LengthAt(*row, before);
-    *length = LengthAt(*row, position);
-    return start;
+    std::int64_t firstDay = NewYearDay(year);
+    for (int before = 0; before < position; ++before) firstDay += LengthAt(*row, before);
+    return LunarMonth{firstDay, LengthAt(*row, position)};
 }
 
 // "갑을병정무기경신임계", the ten stems, and "자축인묘진사오미신유술해", the twelve branches: two
@@ -97,7 +103,7 @@ std::optional<LunarDate> ToLunar(CivilDate solar) {
     // The lunar new year falls in January or February, so the lunar year is the solar one or the
     // one before.
     int year = solar.year;
-    if (year > kLastYear || day < NewYearDay(year)) --year;
+    if (day < NewYearDay(year)) --year;
     const LunarYear& row = *RowOf(year);
     std::int64_t rest = day - NewYearDay(year);
     int position = 0;
@@ -117,22 +123,19 @@ SolarOfLunar ToSolar(LunarDate lunar) {
     if (!row || lunar.month < 1 || lunar.month > kMonthsPerYear) {
         return {LunarDateError::OutOfRange, {}};
     }
-    int length = 0;
-    const std::optional<std::int64_t> start =
-        MonthStart(lunar.year, lunar.month, lunar.leap, &length);
-    if (!start) return {LunarDateError::NoSuchLeapMonth, {}};
+    const std::optional<LunarMonth> month = MonthOf(lunar.year, lunar.month, lunar.leap);
+    if (!month) return {LunarDateError::NoSuchLeapMonth, {}};
     if (lunar.day < 1 || lunar.day > 30) return {LunarDateError::NoSuchDay, {}};
-    const std::int64_t day = *start + lunar.day - 1;
+    const std::int64_t day = month->firstDay + lunar.day - 1;
     if (day > LastDay()) return {LunarDateError::OutOfRange, {}};
-    if (lunar.day > length) return {LunarDateError::NoSuchDay, {}};
+    if (lunar.day > month->length) return {LunarDateError::NoSuchDay, {}};
     return {LunarDateError::None, *DateOfDayNumber(day)};
 }
 
 std::optional<int> LunarMonthLength(int year, int month, bool leap) {
-    int length = 0;
-    const std::optional<std::int64_t> start = MonthStart(year, month, leap, &length);
-    if (!start || *start + length - 1 > LastDay()) return std::nullopt;
-    return length;
+    const std::optional<LunarMonth> lunar = MonthOf(year, month, leap);
+    if (!lunar || lunar->firstDay + lunar->length - 1 > LastDay()) return std::nullopt;
+    return lunar->length;
 }
 
 int LeapMonthOf(int lunarYear) {
@@ -160,9 +163,10 @@ int DayCycle(CivilDate solar) {
 }
 
 std::string CycleName(int cycle) {
-    const int stem = cycle % 10;
-    const int branch = cycle % 12;
-    return std::string(kStems + 2 * stem, 2) + std::string(kBranches + 2 * branch, 2);
+    const auto stem = static_cast<std::size_t>(cycle % 10);
+    const auto branch = static_cast<std::size_t>(cycle % 12);
+    return std::string(std::string_view(kStems).substr(2 * stem, 2)) +
+           std::string(std::string_view(kBranches).substr(2 * branch, 2));
 }
 
 std::string ZodiacAnimal(int lunarYear) {
