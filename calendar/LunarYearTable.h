@@ -8,7 +8,7 @@
 namespace lunar_table {
 
 struct Year {
-    // Bit 12 - i set: the year's i-th month has 30 days, else 29; a leap month follows its
+    // Bit 12 - i set: the year's month i (0 = 1월) has 30 days, else 29; a leap month follows its
     // regular month. Months past the last covered day are left 0.
     std::uint16_t monthLengths;
     std::uint8_t leapMonth;   // 0: none
