@@ -45,22 +45,21 @@ std::int64_t LastDay() {
     return DayNumber(kLunarRangeLastSolar);
 }
 
-struct LunarMonth {
-    std::int64_t firstDay;  // its first day's day number
-    int length;
-};
-
-// A month of a covered year; nothing for a month the year lacks.
-std::optional<LunarMonth> MonthOf(int year, int month, bool leap) {
-    const LunarYear* row = RowOf(year);
-    if (!row || month < 1 || month > kMonthsPerYear || (leap && row->leapMonth != month)) {
+// The position of a month among its year's months (0 = 1월; a leap month follows its regular
+// month); nothing for a month the year lacks.
+std::optional<int> PositionOf(const LunarYear& row, int month, bool leap) {
+    if (month < 1 || month > kMonthsPerYear || (leap && row.leapMonth != month)) {
         return std::nullopt;
     }
-    const bool afterLeap = row->leapMonth != 0 && (leap || month > row->leapMonth);
-    const int position = month - 1 + (afterLeap ? 1 : 0);
+    const bool afterLeap = row.leapMonth != 0 && (leap || month > row.leapMonth);
+    return month - 1 + (afterLeap ? 1 : 0);
+}
+
+// The day number of the first day of the year's month at a position.
+std::int64_t FirstDayAt(int year, int position) {
     std::int64_t firstDay = NewYearDay(year);
-    for (int before = 0; before < position; ++before) firstDay += LengthAt(*row, before);
-    return LunarMonth{firstDay, LengthAt(*row, position)};
+    for (int before = 0; before < position; ++before) firstDay += LengthAt(*RowOf(year), before);
+    return firstDay;
 }
 
 // "갑을병정무기경신임계", the ten stems, and "자축인묘진사오미신유술해", the twelve branches: two
@@ -123,19 +122,22 @@ SolarOfLunar ToSolar(LunarDate lunar) {
     if (!row || lunar.month < 1 || lunar.month > kMonthsPerYear) {
         return {LunarDateError::OutOfRange, {}};
     }
-    const std::optional<LunarMonth> month = MonthOf(lunar.year, lunar.month, lunar.leap);
-    if (!month) return {LunarDateError::NoSuchLeapMonth, {}};
+    const std::optional<int> position = PositionOf(*row, lunar.month, lunar.leap);
+    if (!position) return {LunarDateError::NoSuchLeapMonth, {}};
     if (lunar.day < 1 || lunar.day > 30) return {LunarDateError::NoSuchDay, {}};
-    const std::int64_t day = month->firstDay + lunar.day - 1;
+    const std::int64_t day = FirstDayAt(lunar.year, *position) + lunar.day - 1;
     if (day > LastDay()) return {LunarDateError::OutOfRange, {}};
-    if (lunar.day > month->length) return {LunarDateError::NoSuchDay, {}};
+    if (lunar.day > LengthAt(*row, *position)) return {LunarDateError::NoSuchDay, {}};
     return {LunarDateError::None, *DateOfDayNumber(day)};
 }
 
 std::optional<int> LunarMonthLength(int year, int month, bool leap) {
-    const std::optional<LunarMonth> lunar = MonthOf(year, month, leap);
-    if (!lunar || lunar->firstDay + lunar->length - 1 > LastDay()) return std::nullopt;
-    return lunar->length;
+    const LunarYear* row = RowOf(year);
+    const std::optional<int> position = row ? PositionOf(*row, month, leap) : std::nullopt;
+    if (!position) return std::nullopt;
+    const int length = LengthAt(*row, *position);
+    if (FirstDayAt(year, *position) + length - 1 > LastDay()) return std::nullopt;
+    return length;
 }
 
 int LeapMonthOf(int lunarYear) {
