@@ -149,6 +149,30 @@ bool IsWeekend(CivilDate date) {
     return weekday == kSunday || weekday == kSaturday;
 }
 
+int DayOfYear(CivilDate date) {
+    return static_cast<int>(DayNumber(date) - DayNumber({date.year, 1, 1})) + 1;
+}
+
+namespace {
+
+// The Thursday of the date's week (Monday to Sunday).
+CivilDate ThursdayOfWeek(CivilDate date) {
+    const int daysAfterMonday = (Weekday(date) + 6) % 7;
+    return *DateOfDayNumber(DayNumber(date) - daysAfterMonday + 3);
+}
+
+}  // namespace
+
+IsoWeek IsoWeekOf(CivilDate date) {
+    const CivilDate thursday = ThursdayOfWeek(date);
+    return {thursday.year, (DayOfYear(thursday) - 1) / 7 + 1};
+}
+
+MonthWeek MonthWeekOf(CivilDate date) {
+    const CivilDate thursday = ThursdayOfWeek(date);
+    return {thursday.year, thursday.month, (thursday.day - 1) / 7 + 1};
+}
+
 // An amount of 0 gives the base date in every mode: a period of no length neither moves the date
 // nor has a last day, and the day before (or after) would read as an answer to the other
 // direction.

@@ -33,6 +33,27 @@ constexpr int kSunday = 0;
 constexpr int kSaturday = 6;
 // A Saturday or a Sunday.
 bool IsWeekend(CivilDate date);
+// 1 (1 January) .. 366; the date must be valid.
+int DayOfYear(CivilDate date);
+
+// Weeks run Monday to Sunday and belong to the year and the month that hold their Thursday
+// (ISO 8601): 2026-12-31 lies in 2026-W53, 2027-01-01 too, and 2026-11-30 in 12월 1주차. The
+// date must be valid.
+struct IsoWeek {
+    int year;
+    int week;  // 1..53
+    friend bool operator==(const IsoWeek&, const IsoWeek&) = default;
+};
+IsoWeek IsoWeekOf(CivilDate date);
+// The week of the month (월 주차) by the same rule: the month holding the week's Thursday, and
+// the week's number in it (1..5), its first week being the one with the month's first Thursday.
+struct MonthWeek {
+    int year;
+    int month;
+    int week;
+    friend bool operator==(const MonthWeek&, const MonthWeek&) = default;
+};
+MonthWeek MonthWeekOf(CivilDate date);
 
 enum class PeriodUnit { Days, Weeks, Months, Years };
 enum class Direction { After, Before };

@@ -24,7 +24,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "calendar/LunarDates.h"
+#include "calendar/KoreanLunarCalendar.h"
 
 namespace {
 
@@ -70,12 +70,13 @@ constexpr CivilDate kSubstitutes2023 = {2023, 5, 4};
 constexpr CivilDate kSubstitutes2026 = {2026, 1, 1};
 constexpr CivilDate kNever = {9999, 12, 31};
 
-enum class Anchor { Fixed, Seollal, Buddha, Chuseok };
+// A holiday kept on a solar date, or on a lunar one (설날 1-1, 부처님오신날 4-8, 추석 8-15).
+enum class Anchor { Solar, Lunar };
 
 struct Rule {
     const char* name;
     Anchor anchor;
-    int month;  // Fixed: the date; lunar: unused
+    int month;  // the date in the anchor's calendar
     int day;
     int firstOffset;  // the days held, relative to the date: 설날 and 추석 -1..1
     int lastOffset;
@@ -88,34 +89,33 @@ struct Rule {
 constexpr int kOpen = kLastHolidayYear;
 
 constexpr Rule kRules[] = {
-    {kNewYear, Anchor::Fixed, 1, 1, 0, 1, 1990, 1998, Trigger::None, kNever},
-    {kNewYear, Anchor::Fixed, 1, 1, 0, 0, 1999, kOpen, Trigger::None, kNever},
-    {kSeollal, Anchor::Seollal, 0, 0, -1, 1, 1990, kOpen, Trigger::SundayOrHoliday,
-     kSubstitutes2013},
-    {kIndependenceMovement, Anchor::Fixed, 3, 1, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
+    {kNewYear, Anchor::Solar, 1, 1, 0, 1, 1990, 1998, Trigger::None, kNever},
+    {kNewYear, Anchor::Solar, 1, 1, 0, 0, 1999, kOpen, Trigger::None, kNever},
+    {kSeollal, Anchor::Lunar, 1, 1, -1, 1, 1990, kOpen, Trigger::SundayOrHoliday, kSubstitutes2013},
+    {kIndependenceMovement, Anchor::Solar, 3, 1, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
      kSubstitutes2021},
-    {kArborDay, Anchor::Fixed, 4, 5, 0, 0, 1990, 2005, Trigger::None, kNever},
-    {kLabourDay, Anchor::Fixed, 5, 1, 0, 0, 2026, kOpen, Trigger::WeekendOrHoliday,
+    {kArborDay, Anchor::Solar, 4, 5, 0, 0, 1990, 2005, Trigger::None, kNever},
+    {kLabourDay, Anchor::Solar, 5, 1, 0, 0, 2026, kOpen, Trigger::WeekendOrHoliday,
      kSubstitutes2026},
-    {kChildrensDay, Anchor::Fixed, 5, 5, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
+    {kChildrensDay, Anchor::Solar, 5, 5, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
      kSubstitutes2013},
-    {kBuddhasBirthday, Anchor::Buddha, 0, 0, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
+    {kBuddhasBirthday, Anchor::Lunar, 4, 8, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
      kSubstitutes2023},
-    {kMemorialDay, Anchor::Fixed, 6, 6, 0, 0, 1990, kOpen, Trigger::None, kNever},
-    {kConstitutionDay, Anchor::Fixed, 7, 17, 0, 0, 1990, 2007, Trigger::None, kNever},
-    {kConstitutionDay, Anchor::Fixed, 7, 17, 0, 0, 2026, kOpen, Trigger::WeekendOrHoliday,
+    {kMemorialDay, Anchor::Solar, 6, 6, 0, 0, 1990, kOpen, Trigger::None, kNever},
+    {kConstitutionDay, Anchor::Solar, 7, 17, 0, 0, 1990, 2007, Trigger::None, kNever},
+    {kConstitutionDay, Anchor::Solar, 7, 17, 0, 0, 2026, kOpen, Trigger::WeekendOrHoliday,
      kSubstitutes2026},
-    {kLiberationDay, Anchor::Fixed, 8, 15, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
+    {kLiberationDay, Anchor::Solar, 8, 15, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
      kSubstitutes2021},
-    {kChuseok, Anchor::Chuseok, 0, 0, -1, 1, 1990, kOpen, Trigger::SundayOrHoliday,
+    {kChuseok, Anchor::Lunar, 8, 15, -1, 1, 1990, kOpen, Trigger::SundayOrHoliday,
      kSubstitutes2013},
-    {kArmedForcesDay, Anchor::Fixed, 10, 1, 0, 0, 1990, 1990, Trigger::None, kNever},
-    {kFoundationDay, Anchor::Fixed, 10, 3, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
+    {kArmedForcesDay, Anchor::Solar, 10, 1, 0, 0, 1990, 1990, Trigger::None, kNever},
+    {kFoundationDay, Anchor::Solar, 10, 3, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
      kSubstitutes2021},
-    {kHangulDay, Anchor::Fixed, 10, 9, 0, 0, 1990, 1990, Trigger::None, kNever},
-    {kHangulDay, Anchor::Fixed, 10, 9, 0, 0, 2013, kOpen, Trigger::WeekendOrHoliday,
+    {kHangulDay, Anchor::Solar, 10, 9, 0, 0, 1990, 1990, Trigger::None, kNever},
+    {kHangulDay, Anchor::Solar, 10, 9, 0, 0, 2013, kOpen, Trigger::WeekendOrHoliday,
      kSubstitutes2021},
-    {kChristmas, Anchor::Fixed, 12, 25, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
+    {kChristmas, Anchor::Solar, 12, 25, 0, 0, 1990, kOpen, Trigger::WeekendOrHoliday,
      kSubstitutes2023},
 };
 
@@ -123,18 +123,11 @@ CivilDate AddDays(CivilDate date, int days) {
     return *DateOfDayNumber(DayNumber(date) + days);
 }
 
-std::optional<CivilDate> AnchorDate(const Rule& rule, int year, const LunarHolidayDates& lunar) {
-    switch (rule.anchor) {
-        case Anchor::Fixed:
-            return CivilDate{year, rule.month, rule.day};
-        case Anchor::Seollal:
-            return lunar.seollal;
-        case Anchor::Buddha:
-            return lunar.buddha;
-        case Anchor::Chuseok:
-            return lunar.chuseok;
-    }
-    return std::nullopt;
+std::optional<CivilDate> AnchorDate(const Rule& rule, int year) {
+    if (rule.anchor == Anchor::Solar) return CivilDate{year, rule.month, rule.day};
+    const SolarOfLunar lunar = ToSolar({year, rule.month, rule.day, false});
+    if (lunar.error != LunarDateError::None) return std::nullopt;
+    return lunar.solar;
 }
 
 // One day held by a rule, with what the rule says about its substitute.
@@ -181,8 +174,7 @@ bool IsHolidayOn(const std::vector<Holiday>& holidays, CivilDate date) {
 }  // namespace
 
 std::vector<Holiday> RuleHolidaysOfYear(int year) {
-    const std::optional<LunarHolidayDates> lunar = LunarHolidayDatesOf(year);
-    if (!IsCoveredYear(year) || !lunar) {
+    if (!IsCoveredYear(year)) {
         return {};
     }
     std::vector<HeldDay> held;
@@ -190,7 +182,7 @@ std::vector<Holiday> RuleHolidaysOfYear(int year) {
         if (year < rule.firstYear || year > rule.lastYear) {
             continue;
         }
-        const std::optional<CivilDate> anchor = AnchorDate(rule, year, *lunar);
+        const std::optional<CivilDate> anchor = AnchorDate(rule, year);
         for (int offset = rule.firstOffset; anchor && offset <= rule.lastOffset; ++offset) {
             const CivilDate date = AddDays(*anchor, offset);
             const Trigger trigger = date < rule.substitutesFrom ? Trigger::None : rule.trigger;

@@ -108,6 +108,23 @@ TEST(AgeOn, IsAYearOlderOnTheBirthdayAndBornOnALeapDayOnFirstMarch) {
     EXPECT_FALSE(AgeOn({2026, 12, 9}, {2026, 12, 8}).has_value());
 }
 
+TEST(Weeks, BelongToTheYearAndMonthOfTheirThursday) {
+    EXPECT_EQ(IsoWeekOf({2026, 12, 9}), (IsoWeek{2026, 50}));
+    EXPECT_EQ(IsoWeekOf({2026, 12, 31}), (IsoWeek{2026, 53}));
+    EXPECT_EQ(IsoWeekOf({2027, 1, 1}), (IsoWeek{2026, 53}));
+    EXPECT_EQ(IsoWeekOf({2027, 1, 4}), (IsoWeek{2027, 1}));
+    EXPECT_EQ(IsoWeekOf({2020, 12, 31}), (IsoWeek{2020, 53}));
+    EXPECT_EQ(IsoWeekOf({2021, 1, 3}), (IsoWeek{2020, 53}));
+    EXPECT_EQ(IsoWeekOf({2024, 12, 30}), (IsoWeek{2025, 1}));
+    EXPECT_EQ(MonthWeekOf({2026, 12, 9}), (MonthWeek{2026, 12, 2}));
+    EXPECT_EQ(MonthWeekOf({2026, 11, 30}), (MonthWeek{2026, 12, 1}));
+    EXPECT_EQ(MonthWeekOf({2027, 1, 3}), (MonthWeek{2026, 12, 5}));
+    EXPECT_EQ(MonthWeekOf({2027, 1, 4}), (MonthWeek{2027, 1, 1}));
+    EXPECT_EQ(DayOfYear({2026, 1, 1}), 1);
+    EXPECT_EQ(DayOfYear({2026, 12, 31}), 365);
+    EXPECT_EQ(DayOfYear({2024, 12, 31}), 366);
+}
+
 TEST(KoreanDateText, WritesDatesNumbersAndTheMissingDate) {
     EXPECT_EQ(KoreanDateWithWeekday({2009, 3, 7}), Cp949(u8"2009년 3월 7일 토요일"));
     EXPECT_EQ(KoreanDateWithWeekday({2009, 12, 25}), Cp949(u8"2009년 12월 25일 금요일"));
