@@ -253,9 +253,9 @@ TEST(TheForm, TheExecutableCarriesItsKoreanVersionRecord) {
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_EQ(fixed->dwFileVersionMS, 0x00010003U);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000U);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00010000U);
     EXPECT_EQ(fixed->dwProductVersionMS, 0x00010003U);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000000U);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0x00010000U);
     EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask & VS_FF_DEBUG, 0U);  // a release build
     EXPECT_EQ(LOWORD(fixed->dwFileOS), VOS__WINDOWS32);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
