@@ -1,0 +1,97 @@
+// The 기념일 list of a base date and the D-day texts.
+#include "calendar/Anniversaries.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+
+#include "Cp949.h"
+
+static void PrintTo(const CivilDate& date, std::ostream* os) {
+    *os << date.year << "-" << date.month << "-" << date.day;
+}
+
+namespace {
+
+using enum AnniversaryKind;
+
+std::optional<CivilDate> DateOf(const std::vector<Anniversary>& list, AnniversaryKind kind,
+                                int number) {
+    for (const Anniversary& entry : list) {
+        if (entry.kind == kind && entry.number == number) return entry.date;
+    }
+    return std::nullopt;
+}
+
+TEST(Anniversaries, CountTheBaseAsDayOneOnlyWithTheCheckBox) {
+    const std::vector<Anniversary> on = Anniversaries({2026, 3, 1}, true);
+    EXPECT_EQ(DateOf(on, Days, 100), CivilDate(2026, 6, 8));
+    EXPECT_EQ(DateOf(Anniversaries({2026, 3, 1}, false), Days, 100), CivilDate(2026, 6, 9));
+    // 10 + 9 N일, 10 + 8 주년, in date order: 100일 first, 50주년 last.
+    ASSERT_EQ(on.size(), 37u);
+    EXPECT_TRUE(
+        std::is_sorted(on.begin(), on.end(), [](auto& a, auto& b) { return a.date < b.date; }));
+    EXPECT_EQ(on.front(), (Anniversary{Days, 100, {2026, 6, 8}}));
+    EXPECT_EQ(on.back(), (Anniversary{Years, 50, {2076, 3, 1}}));
+}
+
+TEST(Anniversaries, YearsFallOnTheBaseDateWhateverTheCheckBox) {
+    for (const bool includeStart : {true, false}) {
+        const std::vector<Anniversary> list = Anniversaries({2024, 2, 29}, includeStart);
+        EXPECT_EQ(DateOf(list, Years, 1), CivilDate(2025, 2, 28));  // 돌 of a 29 February birth
+        EXPECT_EQ(DateOf(list, Years, 4), CivilDate(2028, 2, 29));
+    }
+}
+
+TEST(Anniversaries, LeaveOutDatesPast9999) {
+    const std::vector<Anniversary> list = Anniversaries({9990, 1, 1}, true);
+    EXPECT_EQ(DateOf(list, Years, 9), CivilDate(9999, 1, 1));
+    EXPECT_EQ(DateOf(list, Years, 10), std::nullopt);
+    EXPECT_EQ(DateOf(list, Days, 3000), CivilDate(9998, 3, 19));
+    EXPECT_EQ(DateOf(list, Days, 4000), std::nullopt);
+    EXPECT_TRUE(Anniversaries({2025, 2, 29}, true).empty());
+}
+
+TEST(Anniversaries, NextIsTheFirstOnOrAfterToday) {
+    const std::vector<Anniversary> list = Anniversaries({2026, 3, 1}, true);
+    EXPECT_EQ(NextAnniversary(list, {2026, 3, 1}), 0u);
+    EXPECT_EQ(NextAnniversary(list, {2026, 6, 8}), 0u);
+    EXPECT_EQ(NextAnniversary(list, {2026, 6, 9}), 1u);
+    EXPECT_EQ(NextAnniversary(list, {2076, 3, 2}), std::nullopt);
+}
+
+TEST(Dday, CountsPastBasesAsTheCheckBoxSaysAndFutureOnesDownToDday) {
+    struct Row {
+        CivilDate base, today;
+        bool includeStart;
+        std::int64_t count;
+        const char* dday;
+    };
+    const Row rows[] = {
+        {{2026, 3, 1}, {2026, 3, 1}, true, 1, "D+1"},
+        {{2026, 3, 1}, {2026, 3, 1}, false, 0, "D-day"},
+        {{2026, 3, 1}, {2026, 6, 8}, true, 100, "D+100"},
+        {{2026, 3, 1}, {2026, 6, 8}, false, 99, "D+99"},
+        {{2026, 12, 21}, {2026, 12, 9}, true, -12, "D-12"},
+        {{2026, 12, 21}, {2026, 12, 9}, false, -12, "D-12"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.base) + " on " + testing::PrintToString(row.today));
+        const std::int64_t count = DayCountFromBase(row.base, row.today, row.includeStart);
+        EXPECT_EQ(count, row.count);
+        EXPECT_EQ(DdayText(count), row.dday);
+    }
+    EXPECT_EQ(TodayCountText(1234), Cp949(u8"오늘은 1,234일째"));
+}
+
+TEST(Anniversaries, NameTheirEventsAndFile) {
+    const Anniversary first{Years, 1, {2027, 3, 1}};
+    EXPECT_EQ(AnniversaryName(first), Cp949(u8"1주년·돌"));
+    EXPECT_EQ(AnniversarySummary({2026, 3, 1}, {Days, 100, {2026, 6, 8}}),
+              Cp949(u8"100일 (2026-03-01부터)"));
+    EXPECT_EQ(AnniversaryUid({2026, 3, 1}, first), "20260301-years-1@tessaro");
+    EXPECT_EQ(AnniversaryFileName({2026, 3, 1}), Cp949(u8"2026-03-01 기념일.ics"));
+}
+
+}  // namespace
