@@ -18,20 +18,21 @@ using enum AnniversaryKind;
 
 std::optional<CivilDate> DateOf(const std::vector<Anniversary>& list, AnniversaryKind kind,
                                 int number) {
-    for (const Anniversary& entry : list) {
-        if (entry.kind == kind && entry.number == number) return entry.date;
-    }
-    return std::nullopt;
+    const auto found = std::find_if(list.begin(), list.end(), [&](const Anniversary& entry) {
+        return entry.kind == kind && entry.number == number;
+    });
+    if (found == list.end()) return std::nullopt;
+    return found->date;
 }
 
 TEST(Anniversaries, CountTheBaseAsDayOneOnlyWithTheCheckBox) {
     const std::vector<Anniversary> on = Anniversaries({2026, 3, 1}, true);
-    EXPECT_EQ(DateOf(on, Days, 100), CivilDate(2026, 6, 8));
-    EXPECT_EQ(DateOf(Anniversaries({2026, 3, 1}, false), Days, 100), CivilDate(2026, 6, 9));
+    EXPECT_EQ(DateOf(on, Days, 100), (CivilDate{2026, 6, 8}));
+    EXPECT_EQ(DateOf(Anniversaries({2026, 3, 1}, false), Days, 100), (CivilDate{2026, 6, 9}));
     // 10 + 9 N일, 10 + 8 주년, in date order: 100일 first, 50주년 last.
-    ASSERT_EQ(on.size(), 37u);
-    EXPECT_TRUE(
-        std::is_sorted(on.begin(), on.end(), [](auto& a, auto& b) { return a.date < b.date; }));
+    ASSERT_EQ(on.size(), 37U);
+    EXPECT_TRUE(std::is_sorted(on.begin(), on.end(),
+                               [](const auto& a, const auto& b) { return a.date < b.date; }));
     EXPECT_EQ(on.front(), (Anniversary{Days, 100, {2026, 6, 8}}));
     EXPECT_EQ(on.back(), (Anniversary{Years, 50, {2076, 3, 1}}));
 }
@@ -39,25 +40,25 @@ TEST(Anniversaries, CountTheBaseAsDayOneOnlyWithTheCheckBox) {
 TEST(Anniversaries, YearsFallOnTheBaseDateWhateverTheCheckBox) {
     for (const bool includeStart : {true, false}) {
         const std::vector<Anniversary> list = Anniversaries({2024, 2, 29}, includeStart);
-        EXPECT_EQ(DateOf(list, Years, 1), CivilDate(2025, 2, 28));  // 돌 of a 29 February birth
-        EXPECT_EQ(DateOf(list, Years, 4), CivilDate(2028, 2, 29));
+        EXPECT_EQ(DateOf(list, Years, 1), (CivilDate{2025, 2, 28}));  // 돌 of a 29 February birth
+        EXPECT_EQ(DateOf(list, Years, 4), (CivilDate{2028, 2, 29}));
     }
 }
 
 TEST(Anniversaries, LeaveOutDatesPast9999) {
     const std::vector<Anniversary> list = Anniversaries({9990, 1, 1}, true);
-    EXPECT_EQ(DateOf(list, Years, 9), CivilDate(9999, 1, 1));
+    EXPECT_EQ(DateOf(list, Years, 9), (CivilDate{9999, 1, 1}));
     EXPECT_EQ(DateOf(list, Years, 10), std::nullopt);
-    EXPECT_EQ(DateOf(list, Days, 3000), CivilDate(9998, 3, 19));
+    EXPECT_EQ(DateOf(list, Days, 3000), (CivilDate{9998, 3, 19}));
     EXPECT_EQ(DateOf(list, Days, 4000), std::nullopt);
     EXPECT_TRUE(Anniversaries({2025, 2, 29}, true).empty());
 }
 
 TEST(Anniversaries, NextIsTheFirstOnOrAfterToday) {
     const std::vector<Anniversary> list = Anniversaries({2026, 3, 1}, true);
-    EXPECT_EQ(NextAnniversary(list, {2026, 3, 1}), 0u);
-    EXPECT_EQ(NextAnniversary(list, {2026, 6, 8}), 0u);
-    EXPECT_EQ(NextAnniversary(list, {2026, 6, 9}), 1u);
+    EXPECT_EQ(NextAnniversary(list, {2026, 3, 1}), 0U);
+    EXPECT_EQ(NextAnniversary(list, {2026, 6, 8}), 0U);
+    EXPECT_EQ(NextAnniversary(list, {2026, 6, 9}), 1U);
     EXPECT_EQ(NextAnniversary(list, {2076, 3, 2}), std::nullopt);
 }
 

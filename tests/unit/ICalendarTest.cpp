@@ -47,15 +47,18 @@ TEST(ICalendar, FoldsLongLinesAt75OctetsBetweenCharacters) {
     const std::size_t start = text.find("SUMMARY:");
     const std::string folded = text.substr(start, text.find("\r\nTRANSP") + 2 - start);
     // "SUMMARY:" and 22 three-octet characters make 74: a 23rd would not fit in 75.
-    EXPECT_EQ(folded.find("\r\n"), 74u);
-    for (std::size_t at = 0, end; (end = folded.find("\r\n", at)) != std::string::npos;
-         at = end + 2) {
-        EXPECT_LE(end - at, 75u);
+    EXPECT_EQ(folded.find("\r\n"), 74U);
+    for (std::size_t at = 0, end = folded.find("\r\n"); end != std::string::npos;
+         at = end + 2, end = folded.find("\r\n", at)) {
+        EXPECT_LE(end - at, 75U);
         // A continuation line starts on a character's first octet.
         EXPECT_TRUE(at == 0 || (static_cast<unsigned char>(folded[at + 1]) & 0xC0) != 0x80);
     }
     std::string unfolded = folded;
-    for (std::size_t at; (at = unfolded.find("\r\n ")) != std::string::npos;) unfolded.erase(at, 3);
+    for (std::size_t at = unfolded.find("\r\n "); at != std::string::npos;
+         at = unfolded.find("\r\n ")) {
+        unfolded.erase(at, 3);
+    }
     EXPECT_EQ(unfolded, "SUMMARY:" + summary + "\r\n");
 }
 

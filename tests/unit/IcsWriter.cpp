@@ -3,9 +3,11 @@
 // as UTF-8 in hex).
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "calendar/Anniversaries.h"
@@ -15,13 +17,15 @@
 namespace {
 
 // The window's part: the program's CP949 texts as UTF-8.
-std::string Utf8(std::string cp949) {
+std::string Utf8(const std::string& cp949) {
     iconv_t cd = iconv_open("UTF-8", "CP949");
+    std::string in = cp949;
     std::string out(cp949.size() * 2, '\0');
-    char* in = cp949.data();
+    char* from = in.data();
     char* to = out.data();
-    std::size_t inLeft = cp949.size(), outLeft = out.size();
-    const std::size_t result = iconv(cd, &in, &inLeft, &to, &outLeft);
+    std::size_t inLeft = in.size();
+    std::size_t outLeft = out.size();
+    const std::size_t result = iconv(cd, &from, &inLeft, &to, &outLeft);
     iconv_close(cd);
     if (result == static_cast<std::size_t>(-1)) std::abort();
     out.resize(out.size() - outLeft);
@@ -43,11 +47,12 @@ std::string Hex(const std::string& bytes) {
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
     const CivilDate base{2024, 2, 29};
+    const std::vector<Anniversary> list = Anniversaries(base, true);
     std::vector<AllDayEvent> events;
-    for (const Anniversary& entry : Anniversaries(base, true)) {
-        events.push_back(
-            {entry.date, AnniversaryUid(base, entry), Utf8(AnniversarySummary(base, entry))});
-    }
+    std::transform(list.begin(), list.end(), std::back_inserter(events), [&](const auto& entry) {
+        return AllDayEvent{entry.date, AnniversaryUid(base, entry),
+                           Utf8(AnniversarySummary(base, entry))};
+    });
     // A title long enough to fold, with every character that is escaped.
     const std::u8string note =
         u8" — 처음 만난 날부터 백 일째 되는 날; 축하합니다, 다음은 200일\\\n두 번째 줄";
