@@ -43,7 +43,7 @@ std::optional<std::size_t> NextAnniversary(const std::vector<Anniversary>& list,
 // Today counted from the base date. For a base today or past: today's day in the period from
 // the base, today - base + 1 with includeStart (the base itself is day 1) and today - base
 // without it (the base is day 0). For a base ahead: minus the days until it, whatever
-// includeStart says (a count-down reaches its D-day on the base itself).
+// includeStart says (a count-down reaches its D-day on the base itself). Both dates must exist.
 std::int64_t DayCountFromBase(CivilDate base, CivilDate today, bool includeStart);
 
 // "D-12" for a count of -12, "D-day" for 0, "D+30" for 30. An entry's D-day from today is the
@@ -56,8 +56,9 @@ std::string TodayCountText(std::int64_t dayCount);
 std::string AnniversaryName(const Anniversary& entry);
 // The calendar event's title: "100일 (2026-03-01부터)".
 std::string AnniversarySummary(CivilDate base, const Anniversary& entry);
-// The calendar event's UID, the same on every save so that importing again updates the event:
-// "20260301-days-100@tessaro", "20260301-years-1@tessaro".
+// The calendar event's UID, the same on every save so that importing again updates the event
+// (also after the check box changed its date): "20260301-days-100@tessaro",
+// "20260301-years-1@tessaro".
 std::string AnniversaryUid(CivilDate base, const Anniversary& entry);
 // The calendar file's default name: "2026-03-01 기념일.ics".
 std::string AnniversaryFileName(CivilDate base);

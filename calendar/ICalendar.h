@@ -25,5 +25,6 @@ struct UtcTime {
 
 // The calendar of the events, each event stamped with `stamp` (the save time, passed in so that
 // the same list and time give the same bytes). An event on 9999-12-31 has no DTEND (an all-day
-// event without one lasts that day).
+// event without one lasts that day). RFC 5545 wants at least one event in a calendar: the caller
+// offers no file for an empty list.
 std::string ICalendarText(const std::vector<AllDayEvent>& events, UtcTime stamp);
