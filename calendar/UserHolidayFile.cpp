@@ -145,7 +145,7 @@ std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian) {
     text.reserve(bytes.size());
     std::size_t at = 0;
     for (; at + 1 < bytes.size(); at += 2) {
-        const unsigned int high = static_cast<unsigned int>(unit(at));
+        const auto high = static_cast<unsigned int>(unit(at));
         if (high < 0xD800 || high > 0xDFFF) {
             AppendUtf8(text, high);
             continue;
