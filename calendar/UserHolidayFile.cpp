@@ -182,7 +182,7 @@ UserHolidayChanges ParseUserHolidayFile(std::string_view fileBytes) {
     } else {
         changes.namesAreUtf8 = IsWellFormedUtf8(fileBytes, true);
     }
-    // The structure (digits, '-', '#', blanks, line ends) is ASCII, which no CP949 trail byte is.
+    // The structure (digits, '-', '#', blanks, line ends) is ASCII that no CP949 trail byte can be.
     int number = 0;
     while (!text.empty()) {
         ++number;
