@@ -300,10 +300,12 @@ void TessaroDriver::BringToFront() {
     }
     if (WaitUntil([&] { return InFront(); }, kStartTimeoutMs)) return;
     if (!IsRunning()) Fail("the program ended");
-    HWND front = GetForegroundWindow();
+    // The window in front may be another program's, one that does not answer: its caption as
+    // the system keeps it.
+    wchar_t front[256] = L"";
+    GetWindowTextW(GetForegroundWindow(), front, 256);
     NotRun("the desktop keeps \"" + Utf8(WindowText(form_)) + "\" from the front (in front: \"" +
-           (front != nullptr ? Utf8(WindowText(front)) : std::string()) +
-           "\"), so keystrokes would go to another program");
+           Utf8(front) + "\"), so keystrokes would go to another program");
 }
 
 void TessaroDriver::NotRun(const std::string& reason) {
