@@ -156,7 +156,7 @@ if [ "${1:-}" = --wine ]; then
         windows=$(wine cmd /c ver | tr -d '\r' | sed -n 's/^Microsoft Windows \([0-9.]*\)$/\1/p')
         [ -n "$windows" ] && grep -qE "^Windows: .*, version ${windows//./\\.}\.[0-9]+$" "$work/bundle-report.txt" &&
             grep -q '^Code pages: *ANSI 949, OEM 949$' "$work/bundle-report.txt" &&
-            grep -q "^Tessaro: *$version.0, C:.*self test.Tessaro.exe$" "$work/bundle-report.txt" || return 1
+            grep -q "^Tessaro: *$version.0, C:.*self & test.Tessaro.exe$" "$work/bundle-report.txt" || return 1
         for file in form-result copy-menu about-box exit-question; do
             [ "$(head -c 8 "$report/$file.png" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
                 { echo "no picture $file.png"; return 1; }
