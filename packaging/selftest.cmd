@@ -15,7 +15,9 @@ set status=%ERRORLEVEL%
 :end
 rem Started by a double-click (Explorer runs "cmd /c" with this file): keep the window open.
 rem Not on a CI runner, where no one would press a key.
+rem The command line is read with delayed expansion, so that a path holding & or ) stays text.
 if defined CI goto done
-echo %CMDCMDLINE% | find /i "%~nx0" >nul && pause
+setlocal EnableDelayedExpansion
+if /i not "!CMDCMDLINE:%~nx0=!"=="!CMDCMDLINE!" pause
 :done
 exit /b %status%

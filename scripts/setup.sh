@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine libxrender1 libxcursor1 libxrandr2 libxi6
-  xvfb xauth x11-utils fonts-nanum locales imagemagick xdotool
+  xvfb xauth x11-utils fonts-nanum locales imagemagick xdotool xclip
   clang libclang-rt-14-dev clang-format clang-tidy cppcheck
   git python3 wixl msitools faketime osslsigncode openssl zip unzip
   shellcheck

@@ -1,20 +1,33 @@
 #include "TessaroDriver.h"
 
 #include "ClipboardText.h"
+#include "NotRun.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace {
 
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr DWORD kReplyTimeoutMs = 5000;
+// How long a window may take to come to the front by itself before the driver brings it there.
+constexpr DWORD kInFrontMs = 1000;
 constexpr wchar_t kDialogClass[] = L"#32770";
 constexpr wchar_t kCaptionStart[] = L"Tessaro v1.1";
 
 [[noreturn]] void Fail(const std::string& what) {
     throw std::runtime_error(what);
+}
+
+std::string Utf8(const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                            static_cast<int>(bytes.size()), nullptr, nullptr);
+    bytes.resize(length);
+    return bytes;
 }
 
 std::wstring Widen(const std::string& text) {
@@ -186,14 +199,7 @@ void ClearClipboard() {
 
 void PutOnClipboard(const std::wstring& text) {
     OpenClipboardWaiting();
-    EmptyClipboard();
-    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-        // cppcheck-suppress doubleFree ; cppcheck has SetClipboardData free it even on failure
-        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-    }
+    PutUnicodeTextOnOpenClipboard(text);
     CloseClipboard();
 }
 
@@ -264,16 +270,50 @@ void TessaroDriver::WaitForForm() {
         Fail("cannot share the program's input state");
     }
     // Activation restores the form's saved focus; acting before it could be undone by it.
-    const bool ready = WaitUntil(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return GetGUIThreadInfo(thread_, &info) != FALSE && info.hwndActive == form_ &&
-                   info.hwndFocus != nullptr && GetForegroundWindow() == form_;
-        },
-        kStartTimeoutMs);
-    if (!ready) Fail("the form did not become active with a focus");
+    BringToFront();
     Settle();
+}
+
+HWND TessaroDriver::WorkOn(HWND dialog) {
+    HWND worked = std::exchange(form_, dialog);
+    BringToFront();
+    return worked;
+}
+
+bool TessaroDriver::InFront() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread_, &info) != FALSE && info.hwndActive == form_ &&
+           info.hwndFocus != nullptr && GetForegroundWindow() == form_;
+}
+
+void TessaroDriver::BringToFront() {
+    if (WaitUntil([&] { return InFront(); }, kInFrontMs)) return;
+    // Windows lets a program set the foreground window only in some cases, one of them when it
+    // sent the last input: a console that started the tests may keep the front otherwise. An
+    // Alt press and release is such input, and goes to the window in front, not to ours.
+    if (GetForegroundWindow() != form_) {
+        std::vector<INPUT> alt;
+        AddKeyStroke(alt, VK_MENU);
+        SendInput(static_cast<UINT>(alt.size()), alt.data(), sizeof(INPUT));
+        SetForegroundWindow(form_);
+    }
+    if (WaitUntil([&] { return InFront(); }, kStartTimeoutMs)) return;
+    if (!IsRunning()) Fail("the program ended");
+    // The window in front may be another program's, one that does not answer: its caption as
+    // the system keeps it.
+    wchar_t front[256] = L"";
+    GetWindowTextW(GetForegroundWindow(), front, 256);
+    NotRun("the desktop keeps \"" + Utf8(WindowText(form_)) + "\" from the front (in front: \"" +
+           Utf8(front) + "\"), so keystrokes would go to another program");
+}
+
+void TessaroDriver::NotRun(const std::string& reason) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, kReplyTimeoutMs);
+    std::printf("%s%s\n", kNotRunPrefix, reason.c_str());
+    std::fflush(stdout);
+    std::exit(static_cast<int>(kNotRunExitCode));
 }
 
 HWND TessaroDriver::Control(int id) const {

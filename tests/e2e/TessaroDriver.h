@@ -1,6 +1,7 @@
 // Drives Tessaro.exe from outside, as a user would: launches it, finds its form, types real
 // keystrokes, clicks, opens lists, answers its questions, and reads controls, focus and lists.
-// Every wait is bounded; a wait that runs out throws, which fails the running test.
+// Every wait is bounded; a wait that runs out throws, which fails the running test. A window the
+// desktop keeps from the front ends the program as not run (NotRun.h).
 #pragma once
 
 #include <windows.h>
@@ -23,13 +24,14 @@ PROCESS_INFORMATION StartProgram(const std::wstring& path, const std::wstring& a
 // Starts a program without arguments and returns its exit code.
 DWORD RunToExit(const std::wstring& path);
 
-// Polls the condition until it holds or the time runs out; returns its last value.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// Polls the condition until it holds or the time runs out; returns its last value. The default
+// leaves room for a machine busy with other work.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 class TessaroDriver {
 public:
     // Starts the program with these command-line arguments and waits until its form is the
-    // active window and has a keyboard focus.
+    // foreground window and has a keyboard focus.
     explicit TessaroDriver(const std::wstring& arguments = L"");
     // Kills the program if it is still running.
     ~TessaroDriver();
@@ -70,8 +72,8 @@ public:
     void Answer(HWND dialog, int buttonId);
 
     // Works another dialog of the program (the date tools) through Control, Text, Focus and
-    // the rest, until switched back; returns the dialog worked before.
-    HWND WorkOn(HWND dialog) { return std::exchange(form_, dialog); }
+    // the rest, until switched back, once it is in front; returns the dialog worked before.
+    HWND WorkOn(HWND dialog);
 
     bool IsRunning() const;
     void WaitForExit(DWORD timeoutMs = 5000);
@@ -81,6 +83,11 @@ public:
 private:
     void SendKeys(std::vector<INPUT> inputs);
     void WaitForForm();
+    bool InFront() const;
+    // Waits for the worked dialog to be in front, and brings it there when it does not come.
+    void BringToFront();
+    // Ends the program and this one as not run, for the reason given (NotRun.h).
+    [[noreturn]] void NotRun(const std::string& reason);
 
     PROCESS_INFORMATION process_{};
     HWND form_ = nullptr;

@@ -6,13 +6,15 @@
 #     files inside the MSI, the licence notices;
 #   - the self-test bundle: the released exe, the Windows test programs its list names, and
 #     the MSI's upgrade rules (same version replaces) and Korean template;
-#   - a 1.0.9 package signed with a throwaway CA verifies;
+#   - 1.1.0, built from its own commit with its own release command, signed with a throwaway
+#     CA, verifies;
 #   - under Wine, in a fresh prefix: silent install, the installed files, shortcut and
 #     Add/Remove Programs entry, the installed program's form, uninstall, and an upgrade from
-#     the signed 1.0.9 package, whose exe also starts; the self-test bundle run with cmd from a
-#     folder whose path holds spaces and Hangul, its summary against the Windows test stage's
-#     (TESSARO_WINDOWS_STAGE_LOG: that stage's ctest output, when the test command gives it), and
-#     again with a planted failing test.
+#     the signed 1.1.0 package (English template language), whose exe also starts; the
+#     self-test bundle started as a double-click starts it from a folder whose path holds
+#     spaces, Hangul and &, its summary against the Windows test stage's
+#     (TESSARO_WINDOWS_STAGE_LOG: that stage's ctest output, when the test command gives it),
+#     the clipboard's text kept, and again with a planted failing test.
 # Needs build/mingw's e2e_tests.exe (built here when missing) to find the installed form.
 # Ends with a line "N% tests passed, N tests failed out of N", as ctest does.
 # Usage: bash tests/release/test-release.sh
@@ -44,7 +46,7 @@ if [ "${1:-}" = --wine ]; then
     folder="$drive/Program Files/Tessaro"
     uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
-    msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn >/dev/null 2>&1; }
+    msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn "${@:3}" >/dev/null 2>&1; }
     # The Uninstall entries named Tessaro, each as "key|DisplayVersion|...": one line an entry.
     entries() {
         wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | awk '
@@ -94,14 +96,15 @@ if [ "${1:-}" = --wine ]; then
     check "one Add/Remove Programs entry: Tessaro $version, publisher, icon, no Modify" one_entry_of "$version"
     check "the installed Tessaro.exe starts and shows the date form" form_starts
     uninstalls() { msiexec /x "$release_msi" && all_gone; }
-    old_signed_installs_and_starts() { msiexec /i "$old_msi" && one_entry_of 1.0.9 && form_starts; }
+    old_signed_installs_and_starts() { msiexec /i "$old_msi" && one_entry_of 1.1.0 && form_starts; }
     upgrades() {
-        msiexec /i "$release_msi" && one_entry_of "$version" &&
-            cmp "$folder/Tessaro.exe" "$work/files/Tessaro.exe"
+        msiexec /i "$release_msi" /l*v "$(winepath -w "$work/upgrade.log")" && one_entry_of "$version" &&
+            cmp "$folder/Tessaro.exe" "$work/files/Tessaro.exe" ||
+            { iconv -f UTF-16 -t UTF-8 "$work/upgrade.log" 2>/dev/null | grep -i 'FindRelatedProducts\|RemoveExistingProducts'; return 1; }
     }
     check "msiexec /x /qn removes the exe, its folder, the shortcut and the entry" uninstalls
-    check "the signed 1.0.9 package installs and its signed exe starts" old_signed_installs_and_starts
-    check "installing $version over 1.0.9 leaves one entry, $version, and the new exe" upgrades
+    check "the signed 1.1.0 package installs and its signed exe starts" old_signed_installs_and_starts
+    check "installing $version over 1.1.0 leaves one entry, $version, and the new exe" upgrades
     # Another package of the same version (as the signed build of an unsigned one): another
     # product code and package code, the same files.
     same_version_replaces() {
@@ -116,15 +119,15 @@ if [ "${1:-}" = --wine ]; then
     check "another package of $version replaces the installed one: one entry, the new product" same_version_replaces
 
     # The self-test bundle, as a tester on Korean Windows would run it.
-    bundle="$drive/users/홍길동/바탕 화면/self test"
+    bundle="$drive/users/홍길동/바탕 화면/self & test"
     mkdir -p "$bundle" && unzip -q -d "$bundle" "$work/new/Tessaro-$version-win64-selftest.zip"
-    # Runs selftest.cmd as a double-click would (its closing pause reads the empty input). Its
-    # output, and its report with LF line ends, go to $work/NAME.txt and NAME-report.txt; its
-    # summary line to $summary and its report folder to $report.
+    # Runs selftest.cmd through cmd as a double-click would (its closing pause reads the empty
+    # input). Its output, and its report with LF line ends, go to $work/NAME.txt and
+    # NAME-report.txt; its summary line to $summary and its report folder to $report.
     selftest() {  # name
         local status=0
         rm -rf "$bundle"/selftest-*
-        wine cmd /c 'C:\users\홍길동\바탕 화면\self test\selftest.cmd' </dev/null >"$work/$1.log" 2>&1 || status=$?
+        wine 'C:\users\홍길동\바탕 화면\self & test\selftest.cmd' </dev/null >"$work/$1.log" 2>&1 || status=$?
         report=$(ls -d "$bundle"/selftest-*/)
         tr -d '\r' <"$work/$1.log" >"$work/$1.txt"
         tr -d '\r' <"$report/report.txt" >"$work/$1-report.txt"
@@ -153,7 +156,7 @@ if [ "${1:-}" = --wine ]; then
         windows=$(wine cmd /c ver | tr -d '\r' | sed -n 's/^Microsoft Windows \([0-9.]*\)$/\1/p')
         [ -n "$windows" ] && grep -qE "^Windows: .*, version ${windows//./\\.}\.[0-9]+$" "$work/bundle-report.txt" &&
             grep -q '^Code pages: *ANSI 949, OEM 949$' "$work/bundle-report.txt" &&
-            grep -q "^Tessaro: *$version.0, C:.*self test.Tessaro.exe$" "$work/bundle-report.txt" || return 1
+            grep -q "^Tessaro: *$version.0, C:.*self & test.Tessaro.exe$" "$work/bundle-report.txt" || return 1
         for file in form-result copy-menu about-box exit-question; do
             [ "$(head -c 8 "$report/$file.png" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
                 { echo "no picture $file.png"; return 1; }
@@ -162,7 +165,15 @@ if [ "${1:-}" = --wine ]; then
         [ "$(cd "$bundle" && find . -type f -newer tests/tests.txt ! -path './selftest-*' | wc -l)" = 0 ] &&
             [ ! -e "$report/temp" ]
     }
-    check "the self-test bundle runs from 'C:\users\홍길동\바탕 화면\self test' and exits 0" selftest bundle
+    # The user's clipboard text, which the tests replace and the bundle puts back.
+    clipboard='클립보드에 있던 글 & 42'
+    clipboard_kept() {
+        selftest bundle && [ "$(xclip -o -selection clipboard)" = "$clipboard" ] ||
+            { echo "clipboard afterwards: $(xclip -o -selection clipboard 2>&1)"; return 1; }
+    }
+    printf %s "$clipboard" | xclip -i -selection clipboard -t UTF8_STRING
+    check "the self-test bundle runs from 'C:\users\홍길동\바탕 화면\self & test', exits 0, keeps the clipboard's text" \
+        clipboard_kept
     check "its summary is the Windows test stage's: the same tests, all passed" agrees_with_the_windows_stage
     check "its report names Wine's Windows version, Tessaro's, code page 949; the screenshots are PNG" \
         reports_the_system_and_screens
@@ -258,15 +269,18 @@ bundle_holds_the_release_and_its_tests() {
 check "the bundle holds the released exe, selftest.cmd (CRLF, no BOM), the README and every listed program" \
     bundle_holds_the_release_and_its_tests
 # Windows Installer: a package of the installed version replaces it (the upgrade row includes
-# its own version; the downgrade row does not), and the summary's language is the product's.
+# its own version; the downgrade row does not), whatever its language (no Language in the rows:
+# 1.1.0's template was English), and the summary's language is the product's.
 msi_upgrades_same_version_in_korean() {
     msiinfo suminfo "$work/new/$msi" | grep -qx 'Template: x64;1042' || { echo "template not x64;1042"; return 1; }
     msiinfo export "$work/new/$msi" Upgrade | tr -d '\r' | awk -F'\t' -v v="$version" '
+        NR > 3 && $4 != "" { print "Upgrade table: row " $7 " only for languages " $4; bad = 1 }
         NR > 3 && $7 == "WIX_UPGRADE_DETECTED" { up = $3 == v && int($5 / 512) % 2 == 1 }
         NR > 3 && $7 == "WIX_DOWNGRADE_DETECTED" { down = $2 == v && int($5 / 256) % 2 == 0 }
-        END { if (!up || !down) { print "Upgrade table: " (up ? "" : "no same-version upgrade ") (down ? "" : "same version taken for a downgrade"); exit 1 } }'
+        END { if (!up || !down) print "Upgrade table: " (up ? "" : "no same-version upgrade ") (down ? "" : "same version taken for a downgrade")
+              exit bad || !up || !down }'
 }
-check "the MSI replaces an installed package of its own version; Template language 1042" \
+check "the MSI replaces an installed package of its own version, of any language; Template language 1042" \
     msi_upgrades_same_version_in_korean
 check "the zip holds the exe, 사용설명서.txt, the notices and the changelog, stamped, without extras" \
     "$python" - "$work/new/$zip" "$(git -C "$root" log -1 --format=%ct)" <<'EOF'
@@ -316,7 +330,7 @@ refuses_dirty() {
 }
 check "the release command refuses a tree with uncommitted changes" refuses_dirty
 
-# A throwaway CA and a code-signing certificate issued by it, for a signed 1.0.9 package.
+# A throwaway CA and a code-signing certificate issued by it, for a signed 1.1.0 package.
 pki=$work/pki
 make_pki() {
     mkdir -p "$pki" && cd "$pki" &&
@@ -329,19 +343,23 @@ make_pki() {
         openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile ca.pem -passout pass:test-password -out signer.pfx
 }
 (make_pki) >"$work/pki.log" 2>&1 || { cat "$work/pki.log"; echo "test-release: making the test certificates failed"; }
+# 1.1.0 from its last commit, before the date tools: its MSI's template language is English
+# (1033), later ones' Korean, and an upgrade must still find it.
+old_commit=e822bb7
 signed_old_release() {
-    TESSARO_SIGN_PFX=$pki/signer.pfx TESSARO_SIGN_PASSWORD=test-password \
-        release "$one" old --version-override 1.0.9 &&
-        cp -r "$one/dist" "$work/old" && unzip -q -d "$work/old/files" "$work/old/Tessaro-1.0.9-win64.zip"
+    git clone -q "$root" "$work/1.1.0" && git -C "$work/1.1.0" checkout -q "$old_commit" ||
+        { echo "the 1.1.0 commit $old_commit is not in the history (a shallow clone?)"; return 1; }
+    TESSARO_SIGN_PFX=$pki/signer.pfx TESSARO_SIGN_PASSWORD=test-password release "$work/1.1.0" old &&
+        cp -r "$work/1.1.0/dist" "$work/old" && unzip -q -d "$work/old/files" "$work/old/Tessaro-1.1.0-win64.zip"
 }
 signatures_verify() {
     local file
-    for file in "$work/old/files/Tessaro.exe" "$work/old/Tessaro-1.0.9-win64.msi"; do
+    for file in "$work/old/files/Tessaro.exe" "$work/old/Tessaro-1.1.0-win64.msi"; do
         osslsigncode verify -CAfile "$pki/ca.pem" -in "$file" >"$work/verify.log" 2>&1 ||
             { tail -5 "$work/verify.log"; return 1; }
     done
 }
-check "a 1.0.9 package builds signed with TESSARO_SIGN_PFX and TESSARO_SIGN_PASSWORD" signed_old_release
+check "1.1.0 builds from its commit, signed with TESSARO_SIGN_PFX and TESSARO_SIGN_PASSWORD" signed_old_release
 check "osslsigncode verifies the signed exe and MSI against the test CA" signatures_verify
 
 # ---- Under Wine, in a fresh prefix ------------------------------------------------------------

@@ -7,7 +7,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "../e2e/NotRun.h"
 #include "JobProcess.h"
+#include "TestList.h"
 #include "Text.h"
 
 namespace {
@@ -126,6 +128,7 @@ std::vector<std::wstring> TakeScreenshots(const std::wstring& tourCommandLine,
 
     std::vector<std::wstring> written;
     std::string error;
+    bool notRun = false;
     try {
         const JobProcess tour(tourCommandLine, tourInput, tourOutput);
         CloseHandle(tourInput);
@@ -155,10 +158,16 @@ std::vector<std::wstring> TakeScreenshots(const std::wstring& tourCommandLine,
                 WriteFile(toTour, "ok\n", 3, &sent, nullptr);
             }
         }
-        if (!tour.Wait(kTourTimeoutMs) || tour.ExitCode() != 0) {
+        if (tour.Wait(kTourTimeoutMs) && tour.ExitCode() == kNotRunExitCode) {
+            throw ToursNotRun(Utf8(NotRunReason(FromProgramOutput(said))));
+        }
+        if (!tour.Wait(0) || tour.ExitCode() != 0) {
             Fail("the tour ended early (exit code " + std::to_string(tour.ExitCode()) +
                  "): " + said);
         }
+    } catch (const ToursNotRun& e) {
+        error = e.what();
+        notRun = true;
     } catch (const std::exception& e) {
         error = e.what();
     }
@@ -166,6 +175,7 @@ std::vector<std::wstring> TakeScreenshots(const std::wstring& tourCommandLine,
         if (handle != nullptr) CloseHandle(handle);
     }
     CoUninitialize();
+    if (notRun) throw ToursNotRun(error);
     if (!error.empty()) Fail(error);
     return written;
 }

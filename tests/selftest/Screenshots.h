@@ -3,10 +3,17 @@
 // each area from the screen into a PNG file.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+// The tour could not work the desktop (../e2e/NotRun.h); what() is its reason.
+struct ToursNotRun : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // Runs the tour and writes NAME.png into the folder for each view; returns the files written.
-// Throws std::runtime_error when the tour cannot be run to its end.
+// Throws ToursNotRun when the desktop kept Tessaro from the front, std::runtime_error when
+// the tour cannot be run to its end otherwise.
 std::vector<std::wstring> TakeScreenshots(const std::wstring& tourCommandLine,
                                           const std::wstring& folder);

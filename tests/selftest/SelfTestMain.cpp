@@ -2,13 +2,15 @@
 // listed in tests.txt beside it against the Tessaro.exe one folder up, prints one line a test
 // and "N passed, N failed", and writes selftest-<yyyymmdd-hhmmss>\ beside selftest.cmd with
 // report.txt (the machine, each test's result and failure text) and screenshots of the form.
-// Exits 0 only when every test passed and the screenshots were taken.
+// Exits 0 only when every test passed and the screenshots were taken. The tests copy to the
+// clipboard; the text it held before is put back at the end.
 #include <windows.h>
 
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
 
+#include "../e2e/ClipboardText.h"
 #include "SystemFacts.h"
 #include "Screenshots.h"
 #include "TestList.h"
@@ -28,6 +30,42 @@ std::wstring ReportFolderName() {
                   now.wHour, now.wMinute, now.wSecond);
     return name;
 }
+
+// The clipboard's text, kept while the tests replace it and put back when this ends (without
+// text before, the clipboard is left empty).
+class KeptClipboard {
+public:
+    KeptClipboard() {
+        if (!Open()) return;
+        hadText_ = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
+        text_ = UnicodeTextOfOpenClipboard();
+        CloseClipboard();
+    }
+    ~KeptClipboard() {
+        if (!Open()) return;
+        if (hadText_) {
+            PutUnicodeTextOnOpenClipboard(text_);
+        } else {
+            EmptyClipboard();
+        }
+        CloseClipboard();
+    }
+    KeptClipboard(const KeptClipboard&) = delete;
+    KeptClipboard& operator=(const KeptClipboard&) = delete;
+
+private:
+    // Another program may hold the clipboard open a while (clipboard history, remote desktop).
+    static bool Open() {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            if (OpenClipboard(nullptr)) return true;
+            Sleep(50);
+        }
+        return false;
+    }
+
+    bool hadText_ = false;
+    std::wstring text_;
+};
 
 // report.txt in UTF-8 with a byte-order mark and CRLF line ends, for Notepad.
 class Report {
@@ -69,6 +107,7 @@ int Run() {
                   L"extract the zip to a folder of your own)");
         return 2;
     }
+    const KeptClipboard clipboard;
     Report report(folder + L"\\report.txt");
     const SystemFacts facts = ReadSystemFacts();
     const std::wstring version = FileVersion(exe);
@@ -125,6 +164,9 @@ int Run() {
             for (const std::wstring& file : files) names += L" " + file;
             report.Line(L"Screenshots:" + names);
             picturesTaken = !files.empty();
+        } catch (const ToursNotRun& e) {
+            report.Line(L"Screenshots: not taken, " + FromProgramOutput(e.what()));
+            PrintLine(L"NOT RUN screenshots: " + FromProgramOutput(e.what()));
         } catch (const std::exception& e) {
             report.Line(L"Screenshots: FAILED, " + FromProgramOutput(e.what()));
             PrintLine(L"FAILED  screenshots: " + FromProgramOutput(e.what()));

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "../e2e/NotRun.h"
 #include "JobProcess.h"
 #include "Text.h"
 
@@ -118,6 +119,15 @@ std::wstring FailureText(const std::wstring& output) {
     return text;
 }
 
+std::wstring NotRunReason(const std::wstring& output) {
+    const std::wstring prefix = FromProgramOutput(kNotRunPrefix);
+    std::wstring reason = L"(the program gave no reason)";
+    for (const std::wstring& line : SplitLines(output)) {
+        if (line.starts_with(prefix)) reason = line.substr(prefix.size());
+    }
+    return reason;
+}
+
 TestOutcome RunTest(const TestEntry& test, const std::wstring& testsFolder,
                     const std::wstring& tempFolder) {
     TestOutcome outcome;
@@ -158,6 +168,9 @@ TestOutcome RunTest(const TestEntry& test, const std::wstring& testsFolder,
 
     if (finished && exitCode == 0) {
         outcome.verdict = Verdict::Passed;
+    } else if (finished && exitCode == kNotRunExitCode) {
+        outcome.verdict = Verdict::NotRun;
+        outcome.details = L"not run: " + NotRunReason(printed);
     } else {
         outcome.verdict = Verdict::Failed;
         outcome.details = FailureText(printed);

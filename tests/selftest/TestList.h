@@ -29,9 +29,13 @@ struct TestOutcome {
 };
 
 // Runs the test with its environment, temporary files in tempFolder, and its output gathered
-// in outputFile; a failure's details are the failed cases' own lines.
+// in outputFile; a failure's details are the failed cases' own lines, a test that could not
+// work the desktop is not run (../e2e/NotRun.h) with its reason.
 TestOutcome RunTest(const TestEntry& test, const std::wstring& testsFolder,
                     const std::wstring& tempFolder);
+
+// The reason a test program gave for not running, from its output.
+std::wstring NotRunReason(const std::wstring& output);
 
 // From Google Test's output: each failed case's lines, from its start to its FAILED line; for a
 // program that failed outside any case, its last lines.
