@@ -1,7 +1,7 @@
 #include "app/Tessaro.h"
 
 #include "framework/ComApartment.h"
-#include "ui/TessaroDlg.h"
+#include "ui/form/TessaroDlg.h"
 
 // The application object, built before the entry point runs (framework/AppMain.cpp).
 CTessaroApp theApp;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/DateFormHandlers.h"
+#include "ui/form/DateFormHandlers.h"
 
 // The list items first..last as the form shows them (" 1" .. " 9", "10" .. "31"), written here
 // rather than by the form's own helper, so that a fault in that helper shows.

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/DateToolsHandlers.h"
+#include "ui/tools/DateToolsHandlers.h"
 
 // Final, so its public non-virtual destructor is safe; the base's destructor is protected.
 // NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)

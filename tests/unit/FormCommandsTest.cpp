@@ -4,7 +4,7 @@
 
 #include "Cp949.h"
 #include "FakeDateForm.h"
-#include "ui/IconPosition.h"
+#include "ui/form/IconPosition.h"
 
 using enum FieldId;
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/DateToolsDlg.h"
+#include "ui/tools/DateToolsDlg.h"
 
 namespace {
 

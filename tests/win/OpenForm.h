@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/TessaroDlg.h"
+#include "ui/form/TessaroDlg.h"
 
 class TestForm : public CTessaroDlg {
 public:

@@ -1,4 +1,4 @@
-#include "ui/DateToolsTexts.h"
+#include "ui/tools/DateToolsTexts.h"
 
 const char* PageHint(ToolPage page) {
     switch (page) {

@@ -10,7 +10,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "res/resource.h"
-#include "ui/DateFormHandlers.h"
+#include "ui/form/DateFormHandlers.h"
 
 class CTessaroDlg : public fw::Dialog, public DateFormHandlers {
 public:

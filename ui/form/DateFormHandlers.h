@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/DateForm.h"
+#include "ui/form/DateForm.h"
 
 // A local calendar date as the system clock gives it.
 struct LocalDate {

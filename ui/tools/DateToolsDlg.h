@@ -12,7 +12,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "res/resource.h"
-#include "ui/DateToolsHandlers.h"
+#include "ui/tools/DateToolsHandlers.h"
 
 class CDateToolsDlg : public fw::Dialog, public DateToolsHandlers {
 public:

@@ -5,9 +5,9 @@
 #include "calendar/Data_Day.h"
 #include "calendar/IntegerFormat.h"
 #include "res/resource.h"
-#include "ui/DateFormHandlers.h"
-#include "ui/FieldNumber.h"
-#include "ui/FormTexts.h"
+#include "ui/form/DateFormHandlers.h"
+#include "ui/entry/FieldNumber.h"
+#include "ui/form/FormTexts.h"
 
 using enum FieldId;
 

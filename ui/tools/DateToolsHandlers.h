@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "calendar/Holidays.h"
-#include "ui/DateToolsForm.h"
-#include "ui/DateToolsResults.h"
+#include "ui/tools/DateToolsForm.h"
+#include "ui/tools/DateToolsResults.h"
 
 struct DatePair {
     CivilDate start;

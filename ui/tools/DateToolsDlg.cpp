@@ -1,4 +1,4 @@
-#include "ui/DateToolsDlg.h"
+#include "ui/tools/DateToolsDlg.h"
 
 #include <algorithm>
 #include <iterator>
@@ -9,8 +9,8 @@
 #include "framework/InputMethod.h"
 #include "framework/Menu.h"
 #include "framework/Text.h"
-#include "ui/DateToolsTexts.h"
-#include "ui/ResultMenu.h"
+#include "ui/tools/DateToolsTexts.h"
+#include "ui/form/ResultMenu.h"
 #include "ui/UserGuide.h"
 
 using enum ToolField;

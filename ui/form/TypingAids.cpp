@@ -8,9 +8,9 @@
 #include <string>
 
 #include "calendar/Data_Day.h"
-#include "ui/DateFormHandlers.h"
-#include "ui/FieldNumber.h"
-#include "ui/PastedDate.h"
+#include "ui/form/DateFormHandlers.h"
+#include "ui/entry/FieldNumber.h"
+#include "ui/entry/PastedDate.h"
 
 using enum FieldId;
 

@@ -1,16 +1,16 @@
-#include "ui/TessaroDlg.h"
+#include "ui/form/TessaroDlg.h"
 
 #include "framework/Accessibility.h"
 #include "framework/Clipboard.h"
 #include "framework/InputMethod.h"
 #include "framework/Menu.h"
 #include "framework/Resources.h"
-#include "ui/AboutDlg.h"
-#include "ui/DateToolsDlg.h"
-#include "ui/DateToolsTexts.h"
-#include "ui/FormTexts.h"
-#include "ui/IconPosition.h"
-#include "ui/ResultMenu.h"
+#include "ui/form/AboutDlg.h"
+#include "ui/tools/DateToolsDlg.h"
+#include "ui/tools/DateToolsTexts.h"
+#include "ui/form/FormTexts.h"
+#include "ui/form/IconPosition.h"
+#include "ui/form/ResultMenu.h"
 #include "ui/UserGuide.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Texts of the date tools window, as CP949 bytes.
 #pragma once
 
-#include "ui/DateToolsForm.h"
+#include "ui/tools/DateToolsForm.h"
 
 // What the result area shows while a page's inputs are incomplete.
 const char* PageHint(ToolPage page);

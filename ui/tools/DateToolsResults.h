@@ -10,7 +10,7 @@
 
 #include "calendar/DateMath.h"
 #include "calendar/Holidays.h"
-#include "ui/DateToolsForm.h"
+#include "ui/tools/DateToolsForm.h"
 
 // The holiday calendar as the results name its holidays: names from the user's file are UTF-8
 // and converted to CP949 by the window.

@@ -11,11 +11,11 @@
 
 #include "calendar/KoreanDateText.h"
 #include "calendar/UserHolidayFile.h"
-#include "ui/DateToolsHandlers.h"
-#include "ui/DateToolsResults.h"
-#include "ui/DateToolsTexts.h"
-#include "ui/FieldNumber.h"
-#include "ui/PastedDate.h"
+#include "ui/tools/DateToolsHandlers.h"
+#include "ui/tools/DateToolsResults.h"
+#include "ui/tools/DateToolsTexts.h"
+#include "ui/entry/FieldNumber.h"
+#include "ui/entry/PastedDate.h"
 
 using enum ToolField;
 
