@@ -66,11 +66,11 @@ public:
     const std::string& ResultLine() const { return resultLine_; }
     const std::string& TodayLine() const { return todayLine_; }
 
-    LocalDate today{2009, 3, 7};
+    CivilDate today{2009, 3, 7};
     int resultAnnouncements = 0;  // times a screen reader was told to read the result line
 
 protected:
-    LocalDate ReadToday() override { return today; }
+    CivilDate ReadToday() override { return today; }
     void AnnounceResult() override { ++resultAnnouncements; }
 
 private:

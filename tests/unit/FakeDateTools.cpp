@@ -67,7 +67,9 @@ void FakeDateTools::Insert(const std::string& text) {
 
 void FakeDateTools::Paste(std::string_view text) {
     if (!IsEdit(focus_)) return Insert(std::string(text));
-    if (const std::optional<std::string> digits = OnPaste(focus_, text)) Insert(*digits);
+    const PasteOutcome outcome = OnPaste(focus_, text);
+    if (outcome.action == PasteOutcome::Insert) Insert(outcome.text);
+    if (outcome.action == PasteOutcome::Refused) ++beeps;
 }
 
 void FakeDateTools::Choose(ToolField field, int index) {

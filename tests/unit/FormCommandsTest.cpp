@@ -22,7 +22,7 @@ TEST(FormCommands, OpensWithEveryMonthAndDayListedInOrder) {
 
 TEST(FormCommands, ClockShowsTodayPaddedWithBlanks) {
     const struct {
-        LocalDate today;
+        CivilDate today;
         const char8_t* line;
     } cases[] = {{{2009, 3, 7}, u8"2009년  3월  7일"}, {{2009, 12, 25}, u8"2009년 12월 25일"}};
     for (const auto& c : cases) {

@@ -2,9 +2,9 @@
 
 #include "framework/Accessibility.h"
 #include "framework/Clipboard.h"
-#include "framework/InputMethod.h"
 #include "framework/Menu.h"
 #include "framework/Resources.h"
+#include "ui/entry/EntryBinding.h"
 #include "ui/form/AboutDlg.h"
 #include "ui/tools/DateToolsDlg.h"
 #include "ui/tools/DateToolsTexts.h"
@@ -41,8 +41,8 @@ const fw::Message<CTessaroDlg> CTessaroDlg::kMessages[] = {
     {WM_COMMAND,       BN_CLICKED,     IDC_UNTIL_TODAY, &CTessaroDlg::OnUntilToday},
     {WM_CONTEXTMENU,   0,              0,               &CTessaroDlg::OnContextMenu},
     {WM_HELP,          0,              0,               &CTessaroDlg::OnHelp},
-    {WM_COMMAND,       fw::kEditPaste, IDC_START_YEAR,  &CTessaroDlg::OnPasteStartYear},
-    {WM_COMMAND,       fw::kEditPaste, IDC_END_YEAR,    &CTessaroDlg::OnPasteEndYear},
+    {WM_COMMAND,       fw::kEditPaste, IDC_START_YEAR,  &CTessaroDlg::OnPasteIntoYear},
+    {WM_COMMAND,       fw::kEditPaste, IDC_END_YEAR,    &CTessaroDlg::OnPasteIntoYear},
 };
 // clang-format on
 
@@ -85,9 +85,12 @@ bool CTessaroDlg::OnInitDialog() {
     for (FieldId field : kDateFields)
         annotations.SetName(Field(field).m_hWnd, AccessibleName(field));
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_RESULT));
-    for (FieldId field : kDateFields) fw::DisableInputMethod(Field(field).m_hWnd);
-    m_editStartYear.WatchPaste();
-    m_editEndYear.WatchPaste();
+    for (FieldId field : kDateFields) {
+        fw::Edit* year = field == FieldId::StartYear ? &m_editStartYear
+                         : field == FieldId::EndYear ? &m_editEndYear
+                                                     : nullptr;
+        BindDateField(Field(field).m_hWnd, year);
+    }
     return true;
 }
 
@@ -142,15 +145,8 @@ void CTessaroDlg::OnContextMenu(HWND clicked, LPARAM where) {
     }
 }
 
-// The tools start from the form's two dates when its six fields hold two that exist.
 void CTessaroDlg::OpenDateTools() {
-    std::optional<DatePair> dates;
-    const CivilDate start{GetFieldInt(FieldId::StartYear), GetFieldInt(FieldId::StartMonth),
-                          GetFieldInt(FieldId::StartDay)};
-    const CivilDate end{GetFieldInt(FieldId::EndYear), GetFieldInt(FieldId::EndMonth),
-                        GetFieldInt(FieldId::EndDay)};
-    if (IsValidDate(start) && IsValidDate(end)) dates = DatePair{start, end};
-    CDateToolsDlg tools(m_hWnd, dates);
+    CDateToolsDlg tools(m_hWnd, DatesForTools());
     tools.DoModal();
 }
 
@@ -158,17 +154,13 @@ void CTessaroDlg::OnHelp() {
     OpenUserGuide(m_hWnd);
 }
 
-void CTessaroDlg::OnPasteStartYear() {
-    if (!FillPastedDate(FieldId::StartYear, fw::GetClipboardText(m_hWnd)))
-        m_editStartYear.DefaultPaste();
+void CTessaroDlg::OnPasteIntoYear(int id) {
+    const FieldId year = id == IDC_START_YEAR ? FieldId::StartYear : FieldId::EndYear;
+    ApplyPaste(id == IDC_START_YEAR ? m_editStartYear : m_editEndYear,
+               DateFormHandlers::OnPasteIntoYear(year, fw::GetClipboardText(m_hWnd)));
 }
 
-void CTessaroDlg::OnPasteEndYear() {
-    if (!FillPastedDate(FieldId::EndYear, fw::GetClipboardText(m_hWnd)))
-        m_editEndYear.DefaultPaste();
-}
-
-LocalDate CTessaroDlg::ReadToday() {
+CivilDate CTessaroDlg::ReadToday() {
     GetLocalTime(&m_localTime);
     return {m_localTime.wYear, m_localTime.wMonth, m_localTime.wDay};
 }

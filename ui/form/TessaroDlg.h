@@ -32,7 +32,7 @@ protected:
     void OnOK() override;
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
-    LocalDate ReadToday() override;
+    CivilDate ReadToday() override;
     void AnnounceResult() override;
 
     void OnSysCommand(UINT id, LPARAM lParam);
@@ -41,8 +41,7 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnContextMenu(HWND clicked, LPARAM where);
     void OnHelp();
-    void OnPasteStartYear();
-    void OnPasteEndYear();
+    void OnPasteIntoYear(int id);
     void OpenDateTools();
 
 private:

@@ -1,6 +1,6 @@
-// The page logic of the date tools window. A date is three consecutive fields (year, month,
-// day). Typing follows the main form: a complete field moves the focus on, impossible values
-// vanish, day lists offer the days of the chosen month and year. Results follow every change;
+// The page logic of the date tools window. Each date is a date entry with the tools' rules: a
+// complete field moves the focus on, impossible values vanish, day lists offer the days of the
+// chosen month and year. Results follow every change;
 // one typed into a field is read out once the field is complete or left, so that a screen
 // reader does not read every keystroke's interim result.
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include <iterator>
 #include <cstdint>
 #include <span>
+#include <utility>
 
 #include "calendar/KoreanDateText.h"
 #include "calendar/UserHolidayFile.h"
@@ -21,12 +22,7 @@ using enum ToolField;
 
 namespace {
 
-constexpr std::size_t kYearDigits = 4;
 constexpr std::size_t kAmountDigits = 7;
-constexpr std::size_t kCompleteBox = 2;
-constexpr int kMonths = 12;
-constexpr int kLongestMonth = 31;
-constexpr int kLeapFebruary = 29;
 
 // The year fields of the five dates, in tab order.
 constexpr ToolField kDateYears[] = {StartYear, EndYear, BaseYear, BirthYear, ReferenceYear};
@@ -35,17 +31,8 @@ ToolField Offset(ToolField field, int by) {
     return static_cast<ToolField>(static_cast<int>(field) + by);
 }
 
-// The year field of the date the field belongs to; the field itself when it is no date's.
-ToolField DateOf(ToolField field) {
-    const auto* year = std::ranges::find_if(
-        kDateYears, [&](ToolField y) { return field >= y && field <= Offset(y, 2); });
-    return year == std::end(kDateYears) ? field : *year;
-}
-
-std::size_t DateIndex(ToolField year) {
-    std::size_t i = 0;
-    while (kDateYears[i] != year) ++i;
-    return i;
+int Number(ToolField field) {
+    return static_cast<int>(field);
 }
 
 // Where the focus goes once a date's day is complete; the day itself when the page has no
@@ -82,38 +69,6 @@ std::span<const ToolField> DatesOf(ToolPage page) {
     return {};
 }
 
-// Digits, after blanks a list item may start with; not empty.
-bool IsDigits(std::string_view text) {
-    const std::size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) return false;
-    return text.find_first_not_of("0123456789", start) == std::string_view::npos;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t start = text.find_first_not_of(" \t\r\n");
-    if (start == std::string_view::npos) return {};
-    return text.substr(start, text.find_last_not_of(" \t\r\n") - start + 1);
-}
-
-// A date as its three fields hold it: incomplete while a field is empty or half typed (a year
-// of zeros short of four digits, a lone "0" in a box), else the date or the date that is not.
-struct DateReading {
-    enum { Incomplete, Nonexistent, Valid } state;
-    CivilDate date;  // cppcheck-suppress unusedStructMember ; read through a span in Compute
-};
-
-DateReading ReadDate(DateToolsForm& form, ToolField year) {
-    const std::string yearText = form.GetText(year);
-    const std::string monthText = form.GetText(Offset(year, 1));
-    const std::string dayText = form.GetText(Offset(year, 2));
-    const CivilDate date{ParseFieldInt(yearText), ParseFieldInt(monthText), ParseFieldInt(dayText)};
-    const bool complete = IsDigits(yearText) && IsDigits(monthText) && IsDigits(dayText) &&
-                          (date.year > 0 || yearText.size() >= kYearDigits) && date.month > 0 &&
-                          date.day > 0;
-    if (!complete) return {DateReading::Incomplete, date};
-    return {IsValidDate(date) ? DateReading::Valid : DateReading::Nonexistent, date};
-}
-
 struct PageOutcome {
     ToolResult result;
     bool hint;
@@ -122,16 +77,18 @@ struct PageOutcome {
 // The page's result from its dates and the rest of its inputs: the first date that does not
 // exist is named; while anything is missing, the page's hint. The calendar is asked for only
 // when a result is computed.
-PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
+PageOutcome Compute(DateToolsHandlers& form, ToolPage page, std::span<DateEntry> entries) {
     const auto names = [&form] { return form.Names(); };
     if (page == ToolPage::Holidays) {
         const std::string year = form.GetText(HolidayYear);
-        if (!IsDigits(year)) return {{PageHint(page), std::nullopt}, true};
+        if (!IsDigitText(year)) return {{PageHint(page), std::nullopt}, true};
         return {HolidayListResult(names(), ParseFieldInt(year)), false};
     }
     const std::span<const ToolField> years = DatesOf(page);
     DateReading read[2] = {};
-    for (std::size_t i = 0; i < years.size(); ++i) read[i] = ReadDate(form, years[i]);
+    for (std::size_t i = 0; i < years.size(); ++i) {
+        read[i] = std::ranges::find(entries, Number(years[i]), &DateEntry::YearField)->Read();
+    }
     const std::span<const DateReading> dates(read, years.size());
     const auto missing = std::ranges::find_if(
         dates, [](const DateReading& d) { return d.state == DateReading::Nonexistent; });
@@ -157,7 +114,7 @@ PageOutcome Compute(DateToolsHandlers& form, ToolPage page) {
     const std::string amount = form.GetText(Amount);
     const int unit = form.GetSelection(Unit);
     const int direction = form.GetSelection(ShiftDirection);
-    if (!IsDigits(amount) || amount.size() > kAmountDigits || unit < 0 || unit >= kShiftUnitCount ||
+    if (!IsDigitText(amount) || amount.size() > kAmountDigits || unit < 0 || unit >= kShiftUnitCount ||
         direction < 0 || direction > 1) {
         return hint;
     }
@@ -186,9 +143,44 @@ HolidayNames DateToolsHandlers::Names() {
     return {calendar_, *this};
 }
 
+DateToolsHandlers::DateToolsHandlers()
+    : dates_{DateEntry(*this, kToolsRules, Number(StartYear), Number(AfterDay(StartYear))),
+             DateEntry(*this, kToolsRules, Number(EndYear), Number(AfterDay(EndYear))),
+             DateEntry(*this, kToolsRules, Number(BaseYear), Number(AfterDay(BaseYear))),
+             DateEntry(*this, kToolsRules, Number(BirthYear), Number(AfterDay(BirthYear))),
+             DateEntry(*this, kToolsRules, Number(ReferenceYear), Number(AfterDay(ReferenceYear)))} {}
+
+std::string DateToolsHandlers::EntryText(int field) {
+    return GetText(static_cast<ToolField>(field));
+}
+
+void DateToolsHandlers::WriteEntry(int field, const std::string& text) {
+    Write(static_cast<ToolField>(field), text);
+}
+
+void DateToolsHandlers::ClearEntryList(int field) {
+    ClearList(static_cast<ToolField>(field));
+}
+
+void DateToolsHandlers::AddEntryItem(int field, const std::string& text) {
+    AddListItem(static_cast<ToolField>(field), text);
+}
+
+// A move made by a field's own handler announces nothing on the way: the handler's result is
+// read out after the move, so that the speech of the move does not cut it short.
+void DateToolsHandlers::FocusEntry(int field) {
+    const bool outer = std::exchange(moving_, true);
+    FocusField(static_cast<ToolField>(field));
+    moving_ = outer;
+}
+
+DateEntry& DateToolsHandlers::EntryOf(ToolField field) {
+    return *std::ranges::find_if(dates_, [&](const DateEntry& d) { return d.Holds(Number(field)); });
+}
+
 void DateToolsHandlers::Refresh(Announce announce) {
-    for (const ToolField year : DatesOf(page_)) RebuildDayList(year);
-    const PageOutcome outcome = Compute(*this, page_);
+    for (const ToolField year : DatesOf(page_)) EntryOf(year).FollowDate();
+    const PageOutcome outcome = Compute(*this, page_, dates_);
     std::string text = outcome.result.text;
     if (!fileReport_.empty()) text += "\r\n" + fileReport_;
     if (text != shown_) {
@@ -196,6 +188,14 @@ void DateToolsHandlers::Refresh(Announce announce) {
         copy_ = outcome.result.copy;
         SetResultText(shown_);
         unannounced_ = !outcome.hint;
+    }
+    if (page_ == ToolPage::Holidays && !outcome.hint) {
+        const int year = ParseFieldInt(GetText(HolidayYear));
+        std::string name = std::to_string(year) + kHolidayCountStart +
+                           std::to_string(year >= 1 ? Names().calendar.HolidaysOfYear(year).size() : 0) +
+                           kHolidayCountEnd;
+        if (!fileReport_.empty()) name += " " + fileReport_;
+        if (name != areaName_) NameResultArea(areaName_ = name);
     }
     if (announce == Announce::Now) OnFieldLeft();
 }
@@ -207,39 +207,14 @@ void DateToolsHandlers::Write(ToolField field, const std::string& text) {
     writing_ = outer;
 }
 
-void DateToolsHandlers::FillDate(ToolField year, CivilDate date) {
-    Write(year, std::to_string(date.year));
-    Write(Offset(year, 1), std::to_string(date.month));
-    Write(Offset(year, 2), std::to_string(date.day));
-}
-
-// The day list holds the month's days in the year once both are known; before that, all the
-// days the month can have (29 in February), or 31 without a month.
-void DateToolsHandlers::RebuildDayList(ToolField year) {
-    const std::string yearText = GetText(year);
-    const int month = ParseFieldInt(GetText(Offset(year, 1)));
-    int length = kLongestMonth;
-    if (month >= 1 && month <= kMonths) {
-        const bool yearKnown =
-            yearText.size() == kYearDigits && IsDigits(yearText) && ParseFieldInt(yearText) >= 1;
-        length = yearKnown ? DaysInMonth(ParseFieldInt(yearText), month)
-                           : (month == 2 ? kLeapFebruary : DaysInMonth(1, month));
-    }
-    int& listed = dayListLength_[DateIndex(year)];
-    if (length == listed) return;
-    const ToolField day = Offset(year, 2);
-    const std::string dayText = GetText(day);
-    ClearList(day);
-    for (int n = 1; n <= length; ++n) AddListItem(day, TwoColumnNumber(n));
-    Write(day, dayText);
-    listed = length;
+void DateToolsHandlers::Refresh(EntryStep step) {
+    Refresh(step == EntryStep::Completed ? Announce::Now : Announce::WhenLeft);
 }
 
 void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
-    for (const ToolField year : kDateYears) {
-        ClearList(Offset(year, 1));
-        for (int n = 1; n <= kMonths; ++n) AddListItem(Offset(year, 1), TwoColumnNumber(n));
-        RebuildDayList(year);
+    for (DateEntry& date : dates_) {
+        date.OfferMonths(1);
+        date.FollowDate();
     }
     for (const char* const* item = kUnitItems; *item; ++item) AddListItem(Unit, *item);
     for (const char* const* item = kDirectionItems; *item; ++item)
@@ -248,12 +223,12 @@ void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
     SetSelection(ShiftDirection, 0);
 
     const CivilDate today = ReadToday();
-    FillDate(BaseYear, today);
-    FillDate(ReferenceYear, today);
+    EntryOf(BaseYear).Fill(today);
+    EntryOf(ReferenceYear).Fill(today);
     Write(HolidayYear, std::to_string(today.year));
     if (mainFormDates) {
-        FillDate(StartYear, mainFormDates->start);
-        FillDate(EndYear, mainFormDates->end);
+        EntryOf(StartYear).Fill(mainFormDates->start);
+        EntryOf(EndYear).Fill(mainFormDates->end);
     }
     page_ = mainFormDates ? ToolPage::Period : ToolPage::Shift;
     ShowPage(page_);
@@ -262,58 +237,32 @@ void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
     unannounced_ = false;  // the window's opening is announced with it
 }
 
-void DateToolsHandlers::OnPageChosen(ToolPage page) {
+void DateToolsHandlers::OnPageChosen(ToolPage page, bool focusStays) {
     page_ = page;
     ShowPage(page);
-    FocusField(page == ToolPage::Holidays ? HolidayYear : DatesOf(page).front());
+    if (!focusStays) FocusField(page == ToolPage::Holidays ? HolidayYear : DatesOf(page).front());
     Refresh(Announce::Now);
 }
 
-// A pasted year that is no year (a minus sign, too many digits) is emptied; four digits move
-// the focus on to the date's month.
+// The holiday page's year is a year field without a date: complete, it gives the list.
 void DateToolsHandlers::OnYearChange(ToolField year) {
     if (writing_) return;
-    const std::string text = GetText(year);
-    if (!text.empty() && (!IsDigits(text) || text.size() > kYearDigits)) {
-        Write(year, "");
-        Refresh(Announce::WhenLeft);
-    } else if (text.size() == kYearDigits) {
-        Refresh(Announce::Now);
-        if (year != HolidayYear) FocusField(Offset(year, 1));
-    } else {
-        Refresh(Announce::WhenLeft);
-    }
+    if (year != HolidayYear) return Refresh(EntryOf(year).OnYearChange());
+    const EntryStep step = JudgeYear(kToolsRules, GetText(year));
+    if (step == EntryStep::Emptied) Write(year, "");
+    Refresh(step);
 }
 
-// A month outside 1..12 and a day the month cannot have are emptied and keep the focus; a lone
-// "0" waits for its second digit; two characters move the focus on.
 void DateToolsHandlers::OnBoxEditChange(ToolField box) {
     if (writing_) return;
-    const ToolField year = DateOf(box);
-    const bool isMonth = box == Offset(year, 1);
-    const std::string text = GetText(box);
-    const int value = ParseFieldInt(text);
-    int last = kMonths;
-    if (!isMonth) {
-        RebuildDayList(year);
-        last = dayListLength_[DateIndex(year)];
-    }
-    const bool waits = text.empty() || AwaitsSecondDigit(text);
-    if (!waits && (!IsDigits(text) || value < 1 || value > last)) {
-        Write(box, "");
-    } else if (!waits && text.size() >= kCompleteBox) {
-        Refresh(Announce::Now);
-        FocusField(isMonth ? Offset(box, 1) : AfterDay(year));
-        return;
-    }
-    Refresh(Announce::WhenLeft);
+    Refresh(EntryOf(box).OnBoxEditChange(Number(box)));
 }
 
 // The amount takes up to seven digits; anything else pasted into it is emptied.
 void DateToolsHandlers::OnAmountChange() {
     if (writing_) return;
     const std::string text = GetText(Amount);
-    if (!text.empty() && (!IsDigits(text) || text.size() > kAmountDigits)) Write(Amount, "");
+    if (!text.empty() && (!IsDigitText(text) || text.size() > kAmountDigits)) Write(Amount, "");
     Refresh(Announce::WhenLeft);
 }
 
@@ -322,39 +271,33 @@ void DateToolsHandlers::OnChoiceChange() {
 }
 
 void DateToolsHandlers::OnDayListOpening(ToolField day) {
-    RebuildDayList(DateOf(day));
+    EntryOf(day).FollowDate();
 }
 
 void DateToolsHandlers::OnToday(ToolField year) {
-    FillDate(year, ReadToday());
+    EntryOf(year).Fill(ReadToday());
     Refresh(Announce::Now);
 }
 
 void DateToolsHandlers::OnFieldLeft() {
-    if (!unannounced_) return;
+    if (moving_ || !unannounced_) return;
     unannounced_ = false;
     AnnounceResult();
 }
 
 // A pasted date moves the focus on as a typed one would; in the holiday page's year field it
 // gives its year. Blanks and line breaks around pasted digits (a spreadsheet cell's) are dropped.
-std::optional<std::string> DateToolsHandlers::OnPaste(ToolField field, std::string_view cp949Text) {
-    const ToolField year = DateOf(field);
-    if (year == field && field != Amount) {
-        if (const std::optional<CivilDate> date = ParsePastedDate(cp949Text)) {
-            if (field == HolidayYear) {  // the year of a pasted date
-                Write(HolidayYear, std::to_string(date->year));
-                Refresh(Announce::Now);
-                return std::nullopt;
-            }
-            FillDate(year, *date);
-            Refresh(Announce::Now);
-            FocusField(AfterDay(year));
-            return std::nullopt;
-        }
+PasteOutcome DateToolsHandlers::OnPaste(ToolField field, std::string_view cp949Text) {
+    if (field == Amount) return PastedDigits(cp949Text, kAmountDigits);
+    if (field != HolidayYear) {
+        const PasteOutcome outcome = EntryOf(field).OnPaste(cp949Text);
+        if (outcome.action == PasteOutcome::Filled) Refresh(Announce::Now);
+        return outcome;
     }
-    const std::string_view digits = TrimBlanks(cp949Text);
-    const std::size_t room = field == Amount ? kAmountDigits : kYearDigits;
-    if (!IsDigits(digits) || digits.size() > room) return std::nullopt;
-    return std::string(digits);
+    if (const std::optional<CivilDate> date = ParsePastedDate(cp949Text)) {
+        Write(HolidayYear, std::to_string(date->year));
+        Refresh(Announce::Now);
+        return {PasteOutcome::Filled, {}};
+    }
+    return PastedDigits(cp949Text, 4);
 }

@@ -1,0 +1,32 @@
+#include "ui/entry/EntryBinding.h"
+
+#include <string>
+
+#include "framework/InputMethod.h"
+#include "framework/Text.h"
+
+void BindDateField(HWND field, fw::Edit* pastedYear) {
+    fw::DisableInputMethod(field);
+    if (pastedYear) {
+        pastedYear->Attach(field);
+        pastedYear->WatchPaste();
+    }
+}
+
+void ApplyPaste(const fw::Edit& edit, const PasteOutcome& outcome) {
+    switch (outcome.action) {
+        case PasteOutcome::Filled:
+            break;
+        case PasteOutcome::Insert: {
+            const std::wstring text = fw::ToUtf16(outcome.text);
+            edit.Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+            break;
+        }
+        case PasteOutcome::AsField:
+            edit.DefaultPaste();
+            break;
+        case PasteOutcome::Refused:
+            MessageBeep(MB_OK);
+            break;
+    }
+}
