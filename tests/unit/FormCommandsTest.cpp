@@ -120,3 +120,16 @@ TEST(FormCommands, MinimisedIconIsCentredTruncatingTowardZero) {
     EXPECT_EQ(CentredIconOrigin(0, 0, 32, 32).x, -15);
     EXPECT_EQ(CentredIconOrigin(0, 0, 32, 32).y, -15);
 }
+
+TEST(FormCommands, TheDateToolsStartFromTheFormsDatesOnlyWhenBothExist) {
+    FakeDateForm form;
+    form.WriteFields({"2009", "3", "7", "2009", "12", "25"});
+    const std::optional<DatePair> dates = form.DatesForTools();
+    ASSERT_TRUE(dates);
+    EXPECT_EQ(dates->start, (CivilDate{2009, 3, 7}));
+    EXPECT_EQ(dates->end, (CivilDate{2009, 12, 25}));
+    for (const char* day : {"", "31"}) {  // empty; 31 April
+        form.WriteFields({"2009", "3", "7", "2009", "4", day});
+        EXPECT_FALSE(form.DatesForTools()) << day;
+    }
+}

@@ -50,7 +50,7 @@ EntryStep DateEntry::OnYearChange() {
     if (step == EntryStep::Emptied) {
         controls_.WriteEntry(year_, "");
     } else if (step == EntryStep::Completed) {
-        controls_.FocusEntry(MonthField());
+        MoveFocus(MonthField());
     }
     return step;
 }
@@ -71,7 +71,7 @@ EntryStep DateEntry::OnBoxEditChange(int box) {
     }
     if (text.size() < kCompleteBox) return EntryStep::Typing;
     const int next = isMonth ? DayField() : afterDay_;
-    if (next != box) controls_.FocusEntry(next);
+    if (next != box) MoveFocus(next);
     return EntryStep::Completed;
 }
 
@@ -88,11 +88,18 @@ int DateEntry::LastTypedDay() {
 PasteOutcome DateEntry::OnPaste(std::string_view cp949Text) {
     if (const std::optional<CivilDate> date = ParsePastedDate(cp949Text)) {
         Fill(*date);
-        controls_.FocusEntry(afterDay_);
+        MoveFocus(afterDay_);
         return {PasteOutcome::Filled, {}};
     }
     if (!rules_.pastesDigitsOnly) return {PasteOutcome::AsField, {}};
     return PastedDigits(cp949Text, kYearDigits);
+}
+
+// A day list that follows the date is brought up to date first: rebuilt once the focus is in
+// the day box, it would lose the selection the focus move gives the box's text.
+void DateEntry::MoveFocus(int field) {
+    if (rules_.dayListFollowsDate) FollowDate();
+    controls_.FocusEntry(field);
 }
 
 void DateEntry::Fill(CivilDate date) {

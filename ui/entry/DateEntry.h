@@ -100,6 +100,7 @@ public:
 
 private:
     int LastTypedDay();
+    void MoveFocus(int field);
     void Offer(int field, int first, int last);
 
     EntryControls& controls_;

@@ -46,8 +46,10 @@ const fw::Message<CTessaroDlg> CTessaroDlg::kMessages[] = {
 };
 // clang-format on
 
-CTessaroDlg::CTessaroDlg(HWND parent)
-    : fw::Dialog(IDD, parent), m_hIcon(fw::LoadIconResource(IDR_MAINFRAME)) {}
+CTessaroDlg::CTessaroDlg(HWND parent, bool toolsAtStart)
+    : fw::Dialog(IDD, parent),
+      m_hIcon(fw::LoadIconResource(IDR_MAINFRAME)),
+      m_toolsAtStart(toolsAtStart) {}
 
 bool CTessaroDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     return Route(kMessages, message, wParam, lParam, result) ||
@@ -91,6 +93,9 @@ bool CTessaroDlg::OnInitDialog() {
                                                      : nullptr;
         BindDateField(Field(field).m_hWnd, year);
     }
+    // The date tools by keyboard, shown beside their window-menu item; or at once, when asked.
+    m_toolsShortcut.Watch(m_hWnd, 'D', IDM_DATETOOLS);
+    if (m_toolsAtStart) PostMessageW(m_hWnd, WM_SYSCOMMAND, IDM_DATETOOLS, 0);
     return true;
 }
 

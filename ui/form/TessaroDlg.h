@@ -9,6 +9,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/Shortcut.h"
 #include "res/resource.h"
 #include "ui/form/DateFormHandlers.h"
 
@@ -16,7 +17,8 @@ class CTessaroDlg : public fw::Dialog, public DateFormHandlers {
 public:
     enum { IDD = IDD_TESSARO_DIALOG };
 
-    explicit CTessaroDlg(HWND parent = nullptr);
+    // toolsAtStart: the date tools open over the form as soon as it shows ("Tessaro.exe /tools").
+    explicit CTessaroDlg(HWND parent = nullptr, bool toolsAtStart = false);
 
     std::string GetFieldText(FieldId field) override;
     void SetFieldInt(FieldId field, int value) override;
@@ -59,4 +61,6 @@ private:
     fw::ComboBox m_comboEndMonth;
     fw::ComboBox m_comboEndDay;
     HICON m_hIcon;
+    bool m_toolsAtStart;
+    fw::DialogShortcut m_toolsShortcut;  // Ctrl+D
 };

@@ -104,8 +104,8 @@ const char kUnreadableUserFile[] =
 
 // "결과 복사(&C)"
 const char kCopyToolResultItem[] = "\xB0\xE1\xB0\xFA \xBA\xB9\xBB\xE7(&C)";
-// "날짜 계산 도구(&D)..."
-const char kOpenDateToolsItem[] = "\xB3\xAF\xC2\xA5 \xB0\xE8\xBB\xEA \xB5\xB5\xB1\xB8(&D)...";
+// "날짜 계산 도구(&D)...<Tab>Ctrl+D": the shortcut shown as Windows shows accelerators
+const char kOpenDateToolsItem[] = "\xB3\xAF\xC2\xA5 \xB0\xE8\xBB\xEA \xB5\xB5\xB1\xB8(&D)...\tCtrl+D";
 
 const char* ToolFieldName(ToolField field) {
     switch (field) {
