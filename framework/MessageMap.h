@@ -24,7 +24,8 @@ struct Message {
     UINT code;  // WM_COMMAND only: the notification code
     UINT id;    // WM_COMMAND only: the control id, or the first of a range of ids
     Handler handler;
-    UINT lastId = 0;  // WM_COMMAND only: the last id of a range (as WTL's COMMAND_RANGE_CODE_HANDLER)
+    UINT lastId =
+        0;  // WM_COMMAND only: the last id of a range (as WTL's COMMAND_RANGE_CODE_HANDLER)
 
     bool Matches(UINT msg, WPARAM wParam) const {
         if (msg != message) return false;

@@ -216,8 +216,9 @@ TEST(DateTools, HolidayPageListsTheYearsHolidaysAndSaysWhereItHasNoData) {
               std::string::npos);
     EXPECT_EQ(tools.TextToCopy(), tools.result);
     // A screen reader names the list by what it shows.
-    EXPECT_EQ(tools.areaName, Cp949(u8"2026년 공휴일 ") + std::to_string(std::ranges::count(
-                                  tools.result, '\n') + 1) + Cp949(u8"개"));
+    EXPECT_EQ(tools.areaName, Cp949(u8"2026년 공휴일 ") +
+                                  std::to_string(std::ranges::count(tools.result, '\n') + 1) +
+                                  Cp949(u8"개"));
     TypeDate(tools, HolidayYear, "2051");
     EXPECT_EQ(tools.result, Cp949(u8"2051년의 공휴일 자료가 없습니다 (1990~2050년만 있습니다)."));
     EXPECT_EQ(tools.areaName, Cp949(u8"2051년 공휴일 0개"));

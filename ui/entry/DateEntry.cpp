@@ -63,8 +63,7 @@ EntryStep DateEntry::OnBoxEditChange(int box) {
     const int value = ParseFieldInt(text);
     const bool isMonth = box == MonthField();
     const int last = isMonth ? kMonths : LastTypedDay();
-    const bool fits =
-        value >= 1 && value <= last && (!rules_.boxOfDigitsOnly || IsDigitText(text));
+    const bool fits = value >= 1 && value <= last && (!rules_.boxOfDigitsOnly || IsDigitText(text));
     if (!fits && !text.empty() && !AwaitsSecondDigit(text)) {
         controls_.WriteEntry(box, "");
         if (!rules_.moveOnWhenEmptied) return EntryStep::Emptied;
@@ -119,8 +118,7 @@ DateReading DateEntry::Read() {
     const std::string monthText = controls_.EntryText(MonthField());
     const std::string dayText = controls_.EntryText(DayField());
     const CivilDate date{ParseFieldInt(yearText), ParseFieldInt(monthText), ParseFieldInt(dayText)};
-    const bool complete = IsDigitText(yearText) && IsDigitText(monthText) &&
-                          IsDigitText(dayText) &&
+    const bool complete = IsDigitText(yearText) && IsDigitText(monthText) && IsDigitText(dayText) &&
                           (date.year > 0 || yearText.size() >= kYearDigits) && date.month > 0 &&
                           date.day > 0;
     if (!complete) return {DateReading::Incomplete, date};

@@ -53,7 +53,8 @@ ToolField FieldOf(int id) {
 }
 
 std::size_t DigitFieldIndex(ToolField field) {
-    return static_cast<std::size_t>(std::ranges::find(kDigitFields, field) - std::begin(kDigitFields));
+    return static_cast<std::size_t>(std::ranges::find(kDigitFields, field) -
+                                    std::begin(kDigitFields));
 }
 
 // The page a control belongs to; nothing for the radio buttons, the result area and 닫기.
@@ -126,7 +127,8 @@ bool CDateToolsDlg::OnInitDialog() {
         m_digitFields[i].Send(EM_LIMITTEXT, kDigitFields[i] == Amount ? 7 : 4);
     }
     for (int page = 0; page < 4; ++page)
-        annotations.SetName(GetDlgItem(m_hWnd, IDC_TOOLS_PAGE_PERIOD + page), kPageButtonNames[page]);
+        annotations.SetName(GetDlgItem(m_hWnd, IDC_TOOLS_PAGE_PERIOD + page),
+                            kPageButtonNames[page]);
     for (const auto& [id, year] : kTodayButtons)
         annotations.SetName(GetDlgItem(m_hWnd, id), TodayButtonName(year));
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_RESULT));

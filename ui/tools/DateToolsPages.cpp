@@ -114,8 +114,8 @@ PageOutcome Compute(DateToolsHandlers& form, ToolPage page, std::span<DateEntry>
     const std::string amount = form.GetText(Amount);
     const int unit = form.GetSelection(Unit);
     const int direction = form.GetSelection(ShiftDirection);
-    if (!IsDigitText(amount) || amount.size() > kAmountDigits || unit < 0 || unit >= kShiftUnitCount ||
-        direction < 0 || direction > 1) {
+    if (!IsDigitText(amount) || amount.size() > kAmountDigits || unit < 0 ||
+        unit >= kShiftUnitCount || direction < 0 || direction > 1) {
         return hint;
     }
     return {ShiftResult(names(), dates[0].date, ParseFieldInt(amount), static_cast<ShiftUnit>(unit),
@@ -144,11 +144,12 @@ HolidayNames DateToolsHandlers::Names() {
 }
 
 DateToolsHandlers::DateToolsHandlers()
-    : dates_{DateEntry(*this, kToolsRules, Number(StartYear), Number(AfterDay(StartYear))),
-             DateEntry(*this, kToolsRules, Number(EndYear), Number(AfterDay(EndYear))),
-             DateEntry(*this, kToolsRules, Number(BaseYear), Number(AfterDay(BaseYear))),
-             DateEntry(*this, kToolsRules, Number(BirthYear), Number(AfterDay(BirthYear))),
-             DateEntry(*this, kToolsRules, Number(ReferenceYear), Number(AfterDay(ReferenceYear)))} {}
+    : dates_{
+          DateEntry(*this, kToolsRules, Number(StartYear), Number(AfterDay(StartYear))),
+          DateEntry(*this, kToolsRules, Number(EndYear), Number(AfterDay(EndYear))),
+          DateEntry(*this, kToolsRules, Number(BaseYear), Number(AfterDay(BaseYear))),
+          DateEntry(*this, kToolsRules, Number(BirthYear), Number(AfterDay(BirthYear))),
+          DateEntry(*this, kToolsRules, Number(ReferenceYear), Number(AfterDay(ReferenceYear)))} {}
 
 std::string DateToolsHandlers::EntryText(int field) {
     return GetText(static_cast<ToolField>(field));
@@ -175,7 +176,8 @@ void DateToolsHandlers::FocusEntry(int field) {
 }
 
 DateEntry& DateToolsHandlers::EntryOf(ToolField field) {
-    return *std::ranges::find_if(dates_, [&](const DateEntry& d) { return d.Holds(Number(field)); });
+    return *std::ranges::find_if(dates_,
+                                 [&](const DateEntry& d) { return d.Holds(Number(field)); });
 }
 
 void DateToolsHandlers::Refresh(Announce announce) {
@@ -191,9 +193,10 @@ void DateToolsHandlers::Refresh(Announce announce) {
     }
     if (page_ == ToolPage::Holidays && !outcome.hint) {
         const int year = ParseFieldInt(GetText(HolidayYear));
-        std::string name = std::to_string(year) + kHolidayCountStart +
-                           std::to_string(year >= 1 ? Names().calendar.HolidaysOfYear(year).size() : 0) +
-                           kHolidayCountEnd;
+        std::string name =
+            std::to_string(year) + kHolidayCountStart +
+            std::to_string(year >= 1 ? Names().calendar.HolidaysOfYear(year).size() : 0) +
+            kHolidayCountEnd;
         if (!fileReport_.empty()) name += " " + fileReport_;
         if (name != areaName_) NameResultArea(areaName_ = name);
     }

@@ -101,11 +101,11 @@ const char kUnreadableUserFile[] =
     "\xB0\xF8\xC8\xDE\xC0\xCF.txt \xC6\xC4\xC0\xCF\xC0\xBB \xC0\xD0\xC1\xF6 "
     "\xB8\xF8\xC7\xDF\xBD\xC0\xB4\xCF\xB4\xD9";
 
-
 // "결과 복사(&C)"
 const char kCopyToolResultItem[] = "\xB0\xE1\xB0\xFA \xBA\xB9\xBB\xE7(&C)";
 // "날짜 계산 도구(&D)...<Tab>Ctrl+D": the shortcut shown as Windows shows accelerators
-const char kOpenDateToolsItem[] = "\xB3\xAF\xC2\xA5 \xB0\xE8\xBB\xEA \xB5\xB5\xB1\xB8(&D)...\tCtrl+D";
+const char kOpenDateToolsItem[] =
+    "\xB3\xAF\xC2\xA5 \xB0\xE8\xBB\xEA \xB5\xB5\xB1\xB8(&D)...\tCtrl+D";
 
 const char* ToolFieldName(ToolField field) {
     switch (field) {
