@@ -124,7 +124,7 @@ bool CDateToolsDlg::OnInitDialog() {
     }
     for (size_t i = 0; i < std::size(kDigitFields); ++i) {
         BindDateField(Item(kDigitFields[i]), &m_digitFields[i]);
-        m_digitFields[i].Send(EM_LIMITTEXT, kDigitFields[i] == Amount ? 7 : 4);
+        m_digitFields[i].Send(EM_LIMITTEXT, kDigitFields[i] == Amount ? kAmountDigits : 4);
     }
     for (int page = 0; page < 4; ++page)
         annotations.SetName(GetDlgItem(m_hWnd, IDC_TOOLS_PAGE_PERIOD + page),

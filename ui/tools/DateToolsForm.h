@@ -4,6 +4,7 @@
 // form's DateForm is separate; the two windows share only the typing rules.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ enum class ToolField {
     HolidayYear,
 };
 constexpr int kToolFieldCount = static_cast<int>(ToolField::HolidayYear) + 1;
+// The amount takes up to seven digits.
+constexpr std::size_t kAmountDigits = 7;
 
 class DateToolsForm {
 public:

@@ -45,6 +45,9 @@ public:
     // The holiday calendar the results use, with the user's file applied: the file is read on
     // the first call.
     HolidayNames Names();
+    // What the user's file calls for under every result (its bad lines, or that it is
+    // unreadable); empty while the calendar has not been asked for or the file is fine.
+    const std::string& FileReport() const { return fileReport_; }
 
 protected:
     DateToolsHandlers();
@@ -79,6 +82,5 @@ private:
     std::array<DateEntry, 5> dates_;
     HolidayCalendar calendar_;
     bool calendarLoaded_ = false;
-    // What the user's file calls for under every result: its bad lines, or that it is unreadable.
     std::string fileReport_;
 };

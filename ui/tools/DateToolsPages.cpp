@@ -5,8 +5,6 @@
 // reader does not read every keystroke's interim result.
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
-#include <cstdint>
 #include <span>
 #include <utility>
 
@@ -15,6 +13,7 @@
 #include "ui/tools/DateToolsHandlers.h"
 #include "ui/tools/DateToolsResults.h"
 #include "ui/tools/DateToolsTexts.h"
+#include "ui/tools/ToolsPage.h"
 #include "ui/entry/FieldNumber.h"
 #include "ui/entry/PastedDate.h"
 
@@ -22,10 +21,7 @@ using enum ToolField;
 
 namespace {
 
-constexpr std::size_t kAmountDigits = 7;
-
-// The year fields of the five dates, in tab order.
-constexpr ToolField kDateYears[] = {StartYear, EndYear, BaseYear, BirthYear, ReferenceYear};
+constexpr std::size_t kYearDigits = 4;
 
 ToolField Offset(ToolField field, int by) {
     return static_cast<ToolField>(static_cast<int>(field) + by);
@@ -50,25 +46,6 @@ ToolField AfterDay(ToolField year) {
     }
 }
 
-constexpr ToolField kPeriodDates[] = {StartYear, EndYear};
-constexpr ToolField kShiftDates[] = {BaseYear};
-constexpr ToolField kAgeDates[] = {BirthYear, ReferenceYear};
-
-// The year fields of the page's dates.
-std::span<const ToolField> DatesOf(ToolPage page) {
-    switch (page) {
-        case ToolPage::Period:
-            return kPeriodDates;
-        case ToolPage::Shift:
-            return kShiftDates;
-        case ToolPage::Age:
-            return kAgeDates;
-        case ToolPage::Holidays:
-            break;
-    }
-    return {};
-}
-
 struct PageOutcome {
     ToolResult result;
     bool hint;
@@ -78,50 +55,27 @@ struct PageOutcome {
 // exist is named; while anything is missing, the page's hint. The calendar is asked for only
 // when a result is computed.
 PageOutcome Compute(DateToolsHandlers& form, ToolPage page, std::span<DateEntry> entries) {
-    const auto names = [&form] { return form.Names(); };
-    if (page == ToolPage::Holidays) {
-        const std::string year = form.GetText(HolidayYear);
-        if (!IsDigitText(year)) return {{PageHint(page), std::nullopt}, true};
-        return {HolidayListResult(names(), ParseFieldInt(year)), false};
-    }
-    const std::span<const ToolField> years = DatesOf(page);
+    const ToolsPage& shown = PageFor(page);
+    const std::span<const ToolField> years = shown.Dates();
     DateReading read[2] = {};
+    CivilDate dates[2] = {};
     for (std::size_t i = 0; i < years.size(); ++i) {
         read[i] = std::ranges::find(entries, Number(years[i]), &DateEntry::YearField)->Read();
+        dates[i] = read[i].date;
     }
-    const std::span<const DateReading> dates(read, years.size());
+    const std::span<const DateReading> readings(read, years.size());
     const auto missing = std::ranges::find_if(
-        dates, [](const DateReading& d) { return d.state == DateReading::Nonexistent; });
-    if (missing != dates.end()) {
+        readings, [](const DateReading& d) { return d.state == DateReading::Nonexistent; });
+    if (missing != readings.end()) {
         const CivilDate d = missing->date;
         return {{NonexistentDateText(d.year, d.month, d.day), std::nullopt}, false};
     }
-    PageOutcome hint{{PageHint(page), std::nullopt}, true};
+    const PageOutcome hint{{PageHint(page), std::nullopt}, true};
     if (std::ranges::any_of(
-            dates, [](const DateReading& d) { return d.state == DateReading::Incomplete; }))
+            readings, [](const DateReading& d) { return d.state == DateReading::Incomplete; }))
         return hint;
-    switch (page) {
-        case ToolPage::Period:
-            return {PeriodResult(names(), dates[0].date, dates[1].date,
-                                 form.IsChecked(PeriodIncludeStart)),
-                    false};
-        case ToolPage::Age:
-            return {AgeResult(names(), dates[0].date, dates[1].date), false};
-        case ToolPage::Shift:
-        case ToolPage::Holidays:
-            break;
-    }
-    const std::string amount = form.GetText(Amount);
-    const int unit = form.GetSelection(Unit);
-    const int direction = form.GetSelection(ShiftDirection);
-    if (!IsDigitText(amount) || amount.size() > kAmountDigits || unit < 0 ||
-        unit >= kShiftUnitCount || direction < 0 || direction > 1) {
-        return hint;
-    }
-    return {ShiftResult(names(), dates[0].date, ParseFieldInt(amount), static_cast<ShiftUnit>(unit),
-                        static_cast<Direction>(direction),
-                        {form.IsChecked(ShiftIncludeStart), form.IsChecked(ShiftToWorkingDay)}),
-            false};
+    std::optional<ToolResult> result = shown.Result(form, std::span(dates, years.size()));
+    return result ? PageOutcome{*std::move(result), false} : hint;
 }
 
 }  // namespace
@@ -141,6 +95,20 @@ HolidayNames DateToolsHandlers::Names() {
         }
     }
     return {calendar_, *this};
+}
+
+const ToolsPage& PageFor(ToolPage page) {
+    switch (page) {
+        case ToolPage::Period:
+            return PeriodToolsPage();
+        case ToolPage::Shift:
+            return ShiftToolsPage();
+        case ToolPage::Age:
+            return AgeToolsPage();
+        case ToolPage::Holidays:
+            break;
+    }
+    return HolidaysToolsPage();
 }
 
 DateToolsHandlers::DateToolsHandlers()
@@ -181,7 +149,7 @@ DateEntry& DateToolsHandlers::EntryOf(ToolField field) {
 }
 
 void DateToolsHandlers::Refresh(Announce announce) {
-    for (const ToolField year : DatesOf(page_)) EntryOf(year).FollowDate();
+    for (const ToolField year : PageFor(page_).Dates()) EntryOf(year).FollowDate();
     const PageOutcome outcome = Compute(*this, page_, dates_);
     std::string text = outcome.result.text;
     if (!fileReport_.empty()) text += "\r\n" + fileReport_;
@@ -191,14 +159,9 @@ void DateToolsHandlers::Refresh(Announce announce) {
         SetResultText(shown_);
         unannounced_ = !outcome.hint;
     }
-    if (page_ == ToolPage::Holidays && !outcome.hint) {
-        const int year = ParseFieldInt(GetText(HolidayYear));
-        std::string name =
-            std::to_string(year) + kHolidayCountStart +
-            std::to_string(year >= 1 ? Names().calendar.HolidaysOfYear(year).size() : 0) +
-            kHolidayCountEnd;
-        if (!fileReport_.empty()) name += " " + fileReport_;
-        if (name != areaName_) NameResultArea(areaName_ = name);
+    if (const std::optional<std::string> name = PageFor(page_).AreaName(*this);
+        name && !outcome.hint && *name != areaName_) {
+        NameResultArea(areaName_ = *name);
     }
     if (announce == Announce::Now) OnFieldLeft();
 }
@@ -235,7 +198,7 @@ void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
     }
     page_ = mainFormDates ? ToolPage::Period : ToolPage::Shift;
     ShowPage(page_);
-    FocusField(DatesOf(page_).front());
+    FocusField(PageFor(page_).FirstField());
     Refresh(Announce::WhenLeft);
     unannounced_ = false;  // the window's opening is announced with it
 }
@@ -243,7 +206,7 @@ void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
 void DateToolsHandlers::OnPageChosen(ToolPage page, bool focusStays) {
     page_ = page;
     ShowPage(page);
-    if (!focusStays) FocusField(page == ToolPage::Holidays ? HolidayYear : DatesOf(page).front());
+    if (!focusStays) FocusField(PageFor(page).FirstField());
     Refresh(Announce::Now);
 }
 
@@ -302,5 +265,5 @@ PasteOutcome DateToolsHandlers::OnPaste(ToolField field, std::string_view cp949T
         Refresh(Announce::Now);
         return {PasteOutcome::Filled, {}};
     }
-    return PastedDigits(cp949Text, 4);
+    return PastedDigits(cp949Text, kYearDigits);
 }
