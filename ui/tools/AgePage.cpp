@@ -1,24 +1,16 @@
 // 만 나이: an age on a reference date.
 #include "ui/tools/ToolsPage.h"
 
+using enum ToolField;
+
 namespace {
 
-class AgePage final : public ToolsPage {
-public:
-    std::span<const ToolField> Dates() const override { return kDates; }
-    std::optional<ToolResult> Result(DateToolsHandlers& window,
-                                     std::span<const CivilDate> dates) const override {
-        return AgeResult(window.Names(), dates[0], dates[1]);
-    }
+constexpr ToolField kDates[] = {BirthYear, ReferenceYear};
 
-private:
-    static constexpr ToolField kDates[] = {ToolField::BirthYear, ToolField::ReferenceYear};
-};
-
-constexpr AgePage kPage;
+std::optional<ToolResult> Result(DateToolsHandlers& window, std::span<const CivilDate> dates) {
+    return AgeResult(window.Names(), dates[0], dates[1]);
+}
 
 }  // namespace
 
-const ToolsPage& AgeToolsPage() {
-    return kPage;
-}
+const ToolsPage kAgePage{kDates, BirthYear, Result, nullptr};

@@ -56,7 +56,7 @@ struct PageOutcome {
 // when a result is computed.
 PageOutcome Compute(DateToolsHandlers& form, ToolPage page, std::span<DateEntry> entries) {
     const ToolsPage& shown = PageFor(page);
-    const std::span<const ToolField> years = shown.Dates();
+    const std::span<const ToolField> years = shown.dates;
     DateReading read[2] = {};
     CivilDate dates[2] = {};
     for (std::size_t i = 0; i < years.size(); ++i) {
@@ -74,7 +74,7 @@ PageOutcome Compute(DateToolsHandlers& form, ToolPage page, std::span<DateEntry>
     if (std::ranges::any_of(
             readings, [](const DateReading& d) { return d.state == DateReading::Incomplete; }))
         return hint;
-    std::optional<ToolResult> result = shown.Result(form, std::span(dates, years.size()));
+    std::optional<ToolResult> result = shown.result(form, std::span(dates, years.size()));
     return result ? PageOutcome{*std::move(result), false} : hint;
 }
 
@@ -100,15 +100,15 @@ HolidayNames DateToolsHandlers::Names() {
 const ToolsPage& PageFor(ToolPage page) {
     switch (page) {
         case ToolPage::Period:
-            return PeriodToolsPage();
+            return kPeriodPage;
         case ToolPage::Shift:
-            return ShiftToolsPage();
+            return kShiftPage;
         case ToolPage::Age:
-            return AgeToolsPage();
+            return kAgePage;
         case ToolPage::Holidays:
             break;
     }
-    return HolidaysToolsPage();
+    return kHolidaysPage;
 }
 
 DateToolsHandlers::DateToolsHandlers()
@@ -149,7 +149,7 @@ DateEntry& DateToolsHandlers::EntryOf(ToolField field) {
 }
 
 void DateToolsHandlers::Refresh(Announce announce) {
-    for (const ToolField year : PageFor(page_).Dates()) EntryOf(year).FollowDate();
+    for (const ToolField year : PageFor(page_).dates) EntryOf(year).FollowDate();
     const PageOutcome outcome = Compute(*this, page_, dates_);
     std::string text = outcome.result.text;
     if (!fileReport_.empty()) text += "\r\n" + fileReport_;
@@ -159,9 +159,8 @@ void DateToolsHandlers::Refresh(Announce announce) {
         SetResultText(shown_);
         unannounced_ = !outcome.hint;
     }
-    if (const std::optional<std::string> name = PageFor(page_).AreaName(*this);
-        name && !outcome.hint && *name != areaName_) {
-        NameResultArea(areaName_ = *name);
+    if (const auto areaName = PageFor(page_).areaName; areaName && !outcome.hint) {
+        if (std::string name = areaName(*this); name != areaName_) NameResultArea(areaName_ = name);
     }
     if (announce == Announce::Now) OnFieldLeft();
 }
@@ -198,7 +197,7 @@ void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
     }
     page_ = mainFormDates ? ToolPage::Period : ToolPage::Shift;
     ShowPage(page_);
-    FocusField(PageFor(page_).FirstField());
+    FocusField(PageFor(page_).firstField);
     Refresh(Announce::WhenLeft);
     unannounced_ = false;  // the window's opening is announced with it
 }
@@ -206,7 +205,7 @@ void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
 void DateToolsHandlers::OnPageChosen(ToolPage page, bool focusStays) {
     page_ = page;
     ShowPage(page);
-    if (!focusStays) FocusField(PageFor(page).FirstField());
+    if (!focusStays) FocusField(PageFor(page).firstField);
     Refresh(Announce::Now);
 }
 

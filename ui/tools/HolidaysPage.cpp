@@ -7,34 +7,23 @@ using enum ToolField;
 
 namespace {
 
-class HolidaysPage final : public ToolsPage {
-public:
-    std::span<const ToolField> Dates() const override { return {}; }
-    ToolField FirstField() const override { return HolidayYear; }
+std::optional<ToolResult> Result(DateToolsHandlers& window, std::span<const CivilDate> /*dates*/) {
+    const std::string year = window.GetText(HolidayYear);
+    if (!IsDigitText(year)) return std::nullopt;
+    return HolidayListResult(window.Names(), ParseFieldInt(year));
+}
 
-    std::optional<ToolResult> Result(DateToolsHandlers& window,
-                                     std::span<const CivilDate> /*dates*/) const override {
-        const std::string year = window.GetText(HolidayYear);
-        if (!IsDigitText(year)) return std::nullopt;
-        return HolidayListResult(window.Names(), ParseFieldInt(year));
-    }
-
-    // "2026년 공휴일 17개", and the user file's report if it has one.
-    std::optional<std::string> AreaName(DateToolsHandlers& window) const override {
-        const int year = ParseFieldInt(window.GetText(HolidayYear));
-        const int count =
-            year >= 1 ? static_cast<int>(window.Names().calendar.HolidaysOfYear(year).size()) : 0;
-        std::string name =
-            std::to_string(year) + kHolidayCountStart + std::to_string(count) + kHolidayCountEnd;
-        if (!window.FileReport().empty()) name += " " + window.FileReport();
-        return name;
-    }
-};
-
-constexpr HolidaysPage kPage;
+// "2026년 공휴일 17개", and the user file's report if it has one.
+std::string AreaName(DateToolsHandlers& window) {
+    const int year = ParseFieldInt(window.GetText(HolidayYear));
+    const int count =
+        year >= 1 ? static_cast<int>(window.Names().calendar.HolidaysOfYear(year).size()) : 0;
+    std::string name =
+        std::to_string(year) + kHolidayCountStart + std::to_string(count) + kHolidayCountEnd;
+    if (!window.FileReport().empty()) name += " " + window.FileReport();
+    return name;
+}
 
 }  // namespace
 
-const ToolsPage& HolidaysToolsPage() {
-    return kPage;
-}
+const ToolsPage kHolidaysPage{{}, HolidayYear, Result, AreaName};

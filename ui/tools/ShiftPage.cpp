@@ -6,34 +6,22 @@ using enum ToolField;
 
 namespace {
 
-class ShiftPage final : public ToolsPage {
-public:
-    std::span<const ToolField> Dates() const override { return kDates; }
+constexpr ToolField kDates[] = {BaseYear};
 
-    // The amount takes up to seven digits; the unit and the direction come from their lists.
-    std::optional<ToolResult> Result(DateToolsHandlers& window,
-                                     std::span<const CivilDate> dates) const override {
-        const std::string amount = window.GetText(Amount);
-        const int unit = window.GetSelection(Unit);
-        const int direction = window.GetSelection(ShiftDirection);
-        if (!IsDigitText(amount) || amount.size() > kAmountDigits || unit < 0 ||
-            unit >= kShiftUnitCount || direction < 0 || direction > 1) {
-            return std::nullopt;
-        }
-        return ShiftResult(
-            window.Names(), dates[0], ParseFieldInt(amount), static_cast<ShiftUnit>(unit),
-            static_cast<Direction>(direction),
-            {window.IsChecked(ShiftIncludeStart), window.IsChecked(ShiftToWorkingDay)});
+// The amount takes up to seven digits; the unit and the direction come from their lists.
+std::optional<ToolResult> Result(DateToolsHandlers& window, std::span<const CivilDate> dates) {
+    const std::string amount = window.GetText(Amount);
+    const int unit = window.GetSelection(Unit);
+    const int direction = window.GetSelection(ShiftDirection);
+    if (!IsDigitText(amount) || amount.size() > kAmountDigits || unit < 0 ||
+        unit >= kShiftUnitCount || direction < 0 || direction > 1) {
+        return std::nullopt;
     }
-
-private:
-    static constexpr ToolField kDates[] = {BaseYear};
-};
-
-constexpr ShiftPage kPage;
+    return ShiftResult(window.Names(), dates[0], ParseFieldInt(amount),
+                       static_cast<ShiftUnit>(unit), static_cast<Direction>(direction),
+                       {window.IsChecked(ShiftIncludeStart), window.IsChecked(ShiftToWorkingDay)});
+}
 
 }  // namespace
 
-const ToolsPage& ShiftToolsPage() {
-    return kPage;
-}
+const ToolsPage kShiftPage{kDates, BaseYear, Result, nullptr};
