@@ -20,10 +20,11 @@ struct Message {
     using Handler = std::variant<void (T::*)(), void (T::*)(int), void (T::*)(UINT, LPARAM),
                                  void (T::*)(UINT_PTR), HICON (T::*)(), void (T::*)(HWND, LPARAM)>;
 
-    UINT message;
-    UINT code;  // WM_COMMAND only: the notification code
-    UINT id;    // WM_COMMAND only: the control id, or the first of a range of ids
+    UINT message = 0;
+    UINT code = 0;  // WM_COMMAND only: the notification code
+    UINT id = 0;    // WM_COMMAND only: the control id, or the first of a range of ids
     Handler handler;
+    // WM_COMMAND only: the last id of a range, as WTL's COMMAND_RANGE_CODE_HANDLER; 0 for one id.
     UINT lastId =
         0;  // WM_COMMAND only: the last id of a range (as WTL's COMMAND_RANGE_CODE_HANDLER)
 
