@@ -25,8 +25,7 @@ struct Message {
     UINT id = 0;    // WM_COMMAND only: the control id, or the first of a range of ids
     Handler handler;
     // WM_COMMAND only: the last id of a range, as WTL's COMMAND_RANGE_CODE_HANDLER; 0 for one id.
-    UINT lastId =
-        0;  // WM_COMMAND only: the last id of a range (as WTL's COMMAND_RANGE_CODE_HANDLER)
+    UINT lastId = 0;
 
     bool Matches(UINT msg, WPARAM wParam) const {
         if (msg != message) return false;
