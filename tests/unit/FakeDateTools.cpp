@@ -33,8 +33,11 @@ void FakeDateTools::RaiseChange(ToolField field) {
         OnBoxEditChange(field);
 }
 
+// A write into the focused field leaves nothing selected there, so the next key no longer
+// replaces the text (the real field types at the caret, which the write puts at the start).
 void FakeDateTools::SetText(ToolField field, const std::string& text) {
     Box(field).text = text;
+    if (field == focus_) selected_ = false;
     if (IsEdit(field)) RaiseChange(field);
 }
 
