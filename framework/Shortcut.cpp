@@ -4,8 +4,8 @@ namespace fw {
 
 namespace {
 // The hook procedure has no data of its own; the one shortcut of the user-interface thread.
-const DialogShortcut* g_watching =
-    nullptr;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+const DialogShortcut* g_watching = nullptr;
 }  // namespace
 
 DialogShortcut::~DialogShortcut() {

@@ -70,7 +70,7 @@ PageOutcome Compute(DateToolsHandlers& form, ToolPage page, std::span<DateEntry>
         const CivilDate d = missing->date;
         return {{NonexistentDateText(d.year, d.month, d.day), std::nullopt}, false};
     }
-    const PageOutcome hint{{PageHint(page), std::nullopt}, true};
+    PageOutcome hint{{PageHint(page), std::nullopt}, true};
     if (std::ranges::any_of(
             readings, [](const DateReading& d) { return d.state == DateReading::Incomplete; }))
         return hint;
@@ -255,7 +255,7 @@ void DateToolsHandlers::OnFieldLeft() {
 PasteOutcome DateToolsHandlers::OnPaste(ToolField field, std::string_view cp949Text) {
     if (field == Amount) return PastedDigits(cp949Text, kAmountDigits);
     if (field != HolidayYear) {
-        const PasteOutcome outcome = EntryOf(field).OnPaste(cp949Text);
+        PasteOutcome outcome = EntryOf(field).OnPaste(cp949Text);
         if (outcome.action == PasteOutcome::Filled) Refresh(Announce::Now);
         return outcome;
     }
