@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
+#include <algorithm>
+#include <string_view>
 
 #include "framework/ComApartment.h"
 #include "ui/form/TessaroDlg.h"
@@ -12,14 +13,25 @@ CTessaroApp theApp;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variable
 
 namespace {
 
-// "Tessaro.exe /tools" (any case) opens the date tools over the form at start.
+// "Tessaro.exe /tools" (any case) opens the date tools over the form at start. The command line
+// is split here: CommandLineToArgvW would load shell32 at every start.
 bool AsksForDateTools() {
-    int count = 0;
-    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
-    bool asked = false;
-    for (int i = 1; args && i < count; ++i) asked = asked || lstrcmpiW(args[i], L"/tools") == 0;
-    LocalFree(args);
-    return asked;
+    std::wstring_view line = GetCommandLineW();
+    constexpr std::wstring_view kBlanks = L" \t";
+    constexpr std::wstring_view kSwitch = L"/tools";
+    // The program's own path comes first, quoted when it holds a blank.
+    const std::size_t pathEnd =
+        !line.empty() && line.front() == L'"' ? line.find(L'"', 1) : line.find_first_of(kBlanks);
+    line.remove_prefix(pathEnd == std::wstring_view::npos ? line.size() : pathEnd + 1);
+    while (!line.empty()) {
+        line.remove_prefix(std::min(line.find_first_not_of(kBlanks), line.size()));
+        const std::wstring_view word = line.substr(0, line.find_first_of(kBlanks));
+        if (CompareStringOrdinal(word.data(), static_cast<int>(word.size()), kSwitch.data(),
+                                 static_cast<int>(kSwitch.size()), TRUE) == CSTR_EQUAL)
+            return true;
+        line.remove_prefix(word.size());
+    }
+    return false;
 }
 
 }  // namespace

@@ -174,6 +174,33 @@ TEST(DateTools, TypingPastingAndTodayOnAToolsPageWorkAsOnTheForm) {
     }
 }
 
+// "Tessaro.exe /tools", as the Start-menu shortcut runs it (the switch in any case).
+TEST(DateTools, TheToolsSwitchOpensThemAtStart) {
+    const PROCESS_INFORMATION process = StartProgram(ProgramPath(), L"/TOOLS");
+    struct Search {
+        DWORD process;
+        bool found;
+    } search{process.dwProcessId, false};
+    EXPECT_TRUE(WaitUntil([&] {
+        EnumWindows(
+            [](HWND window, LPARAM param) {
+                auto* search = reinterpret_cast<Search*>(param);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                search->found = search->found ||
+                                (owner == search->process && IsWindowVisible(window) != FALSE &&
+                                 WindowText(window) == L"날짜 계산 도구");
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }));
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
 TEST(DateTools, ShiftPageMovesADeadlineOffDaysOffAndCountsWorkingDays) {
     TessaroDriver app;
     OpenFromWindowMenu(app);
