@@ -2,12 +2,10 @@
 
 #include <utility>
 
+#include "calendar/DateMath.h"
 #include "calendar/IntegerFormat.h"
 
 namespace {
-
-// Month lengths of a common year; the count adds 29 February separately.
-constexpr MonthLengthTable kMonthLengths = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 9999;
@@ -52,39 +50,11 @@ bool IsValidMonth(int month) {
     return month >= 1 && month <= kMonthsPerYear;
 }
 
-// The real length of a month; month must be 1..12.
-int DaysInMonth(int year, int month) {
-    return kMonthLengths[month] + (month == 2 && IsLeapYear(year) ? 1 : 0);
-}
-
-// Days of the common-year months first..last-1 (first and last in 1..13; none when equal).
-int MonthsLength(int first, int last) {
-    int days = 0;
-    for (int month = first; month < last; ++month) days += kMonthLengths[month];
-    return days;
-}
-
-// Leap years among 1..year (year >= 0): the Gregorian rule counted in closed form.
-int LeapYearsThrough(int year) {
-    return year / 4 - year / 100 + year / 400;
-}
-
-// Days from the start date to the end date of two existing dates, the start the earlier.
+// Days from the start date to the end date of two existing dates, the start the earlier: the
+// calendar's one day count.
 int CountDays(int startYear, int startMonth, int startDay, int endYear, int endMonth, int endDay) {
-    if (startYear == endYear) {
-        int days = MonthsLength(startMonth, endMonth) + endDay - startDay;
-        // The year's 29 February lies within the span.
-        if (IsLeapYear(startYear) && startMonth <= 2 && endMonth > 2) ++days;
-        return days;
-    }
-    // Rest of the start year from the start month, the end year up to the end month, and the
-    // whole years between; each leap day in the span is added on its own, those of the years
-    // strictly between counted at once.
-    int days = MonthsLength(startMonth, kMonthsPerYear + 1) + MonthsLength(1, endMonth) +
-               365 * (endYear - startYear - 1) + endDay - startDay;
-    if (IsLeapYear(startYear) && startMonth <= 2) ++days;
-    if (IsLeapYear(endYear) && endMonth > 2) ++days;
-    return days + LeapYearsThrough(endYear - 1) - LeapYearsThrough(startYear);
+    return static_cast<int>(DayNumber({endYear, endMonth, endDay}) -
+                            DayNumber({startYear, startMonth, startDay}));
 }
 
 CalcOutcome Failure(const char* text, std::optional<FieldId> focus = std::nullopt) {

@@ -2,6 +2,7 @@
 // notification code and control id, routed to a member function of the class T. The handler's
 // signature decides how the message's arguments reach it:
 //   void()                 nothing
+//   void(int)              the control id      (WM_COMMAND, for an entry of a range of ids)
 //   void(UINT, LPARAM)     wParam, lParam      (WM_SYSCOMMAND)
 //   void(UINT_PTR)         wParam              (WM_TIMER)
 //   void(HWND, LPARAM)     wParam, lParam      (WM_CONTEXTMENU: the window, the point)
@@ -16,17 +17,21 @@ namespace fw {
 
 template <class T>
 struct Message {
-    using Handler = std::variant<void (T::*)(), void (T::*)(UINT, LPARAM), void (T::*)(UINT_PTR),
-                                 HICON (T::*)(), void (T::*)(HWND, LPARAM)>;
+    using Handler = std::variant<void (T::*)(), void (T::*)(int), void (T::*)(UINT, LPARAM),
+                                 void (T::*)(UINT_PTR), HICON (T::*)(), void (T::*)(HWND, LPARAM)>;
 
-    UINT message;
-    UINT code;  // WM_COMMAND only: the notification code
-    UINT id;    // WM_COMMAND only: the control id
+    UINT message = 0;
+    UINT code = 0;  // WM_COMMAND only: the notification code
+    UINT id = 0;    // WM_COMMAND only: the control id, or the first of a range of ids
     Handler handler;
+    // WM_COMMAND only: the last id of a range, as WTL's COMMAND_RANGE_CODE_HANDLER; 0 for one id.
+    UINT lastId = 0;
 
     bool Matches(UINT msg, WPARAM wParam) const {
-        return msg == message &&
-               (msg != WM_COMMAND || (HIWORD(wParam) == code && LOWORD(wParam) == id));
+        if (msg != message) return false;
+        const UINT control = LOWORD(wParam);
+        return msg != WM_COMMAND ||
+               (HIWORD(wParam) == code && control >= id && control <= (lastId ? lastId : id));
     }
 };
 
@@ -40,6 +45,10 @@ struct MessageCall {
 
     INT_PTR operator()(void (T::*fn)()) const {
         (self.*fn)();
+        return TRUE;
+    }
+    INT_PTR operator()(void (T::*fn)(int)) const {
+        (self.*fn)(LOWORD(wParam));
         return TRUE;
     }
     INT_PTR operator()(void (T::*fn)(UINT, LPARAM)) const {

@@ -18,16 +18,8 @@ mutants=$(
 calendar/Data_Day.cpp: return year >= kFirstYear && year <= kLastYear; ==> return year > kFirstYear && year <= kLastYear;
 calendar/Data_Day.cpp: return year >= kFirstYear && year <= kLastYear; ==> return year >= kFirstYear && year < kLastYear;
 calendar/Data_Day.cpp: return month >= 1 && month <= kMonthsPerYear; ==> return month >= 1 && month < kMonthsPerYear;
-calendar/Data_Day.cpp: kMonthLengths = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, ==> kMonthLengths = {0, 31, 28, 31, 30, 31, 31, 31, 31, 30,
+calendar/Data_Day.cpp: DayNumber({startYear, startMonth, startDay}) ==> DayNumber({startYear, startMonth, startDay}) + 1
 calendar/Data_Day.cpp: constexpr int kLongestMonth = 31; ==> constexpr int kLongestMonth = 30;
-calendar/Data_Day.cpp: (month == 2 && IsLeapYear(year) ? 1 : 0) ==> (IsLeapYear(year) ? 1 : 0)
-calendar/Data_Day.cpp: for (int month = first; month < last; ++month) ==> for (int month = first; month <= last; ++month)
-calendar/Data_Day.cpp: return year / 4 - year / 100 + year / 400; ==> return year / 4 - year / 100;
-calendar/Data_Day.cpp: startYear - 1) + endDay - startDay; ==> startYear - 1) + endDay - startDay + 1;
-calendar/Data_Day.cpp: endMonth) + endDay - startDay; ==> endMonth) + endDay - startDay - 1;
-calendar/Data_Day.cpp: 365 * (endYear - startYear - 1) ==> 365 * (endYear - startYear)
-calendar/Data_Day.cpp: && startMonth <= 2 && endMonth > 2) ++days; ==> && startMonth < 2 && endMonth > 2) ++days;
-calendar/Data_Day.cpp: if (IsLeapYear(endYear) && endMonth > 2) ++days; ==> if (IsLeapYear(endYear) && endMonth >= 2) ++days;
 calendar/Data_Day.cpp: LeapYearsThrough(endYear - 1) - ==> LeapYearsThrough(endYear) -
 calendar/Data_Day.cpp: return (year % 4 == 0 && year % 100 != 0) || ==> return (year % 4 == 0) ||
 calendar/Data_Day.cpp: || endDay > DaysInMonth(endYear, endMonth)) ==> || endDay > DaysInMonth(startYear, endMonth))
@@ -57,54 +49,49 @@ calendar/LegalDeadline.cpp: if (!includeStart) start = DateOfDayNumber(DayNumber
 calendar/LegalDeadline.cpp: if (!calendar.IsWorkingDay(*counted)) { ==> if (false) {
 calendar/ScheduledElections.cpp: IsHolidayOn(holidays, AddDays(day, 1))) { ==> false) {
 # The typing aids: the year rule, complete fields, typed days, the month and day lists.
-ui/EntryAssist.cpp: if (startYear > endYear) Clear(*this, EndYear); ==> if (startYear >= endYear) Clear(*this, EndYear);
-ui/EntryAssist.cpp: constexpr std::size_t kCompleteYear = 4; ==> constexpr std::size_t kCompleteYear = 3;
-ui/EntryAssist.cpp: if (value < 0) { ==> if (value < -1) {
-ui/EntryAssist.cpp: if (length >= kCompleteBox) form.FocusField(next); ==> if (length > kCompleteBox) form.FocusField(next);
-ui/EntryAssist.cpp: if (length >= kCompleteBox) FocusField(EndYear); ==> if (length >= kCompleteBox) FocusField(EndMonth);
-ui/EntryAssist.cpp: kTypedDayLengths = {0, 31, 29, ==> kTypedDayLengths = {0, 31, 28,
-ui/EntryAssist.cpp: kStartDayListLengths = {0,  31, 28, 31, 30, ==> kStartDayListLengths = {0,  31, 28, 31, 31,
-ui/EntryAssist.cpp: kEndDayListLengths = {31, ==> kEndDayListLengths = {30,
-ui/EntryAssist.cpp: return month >= 1 && month <= 12; ==> return month >= 1 && month < 12;
-ui/EntryAssist.cpp: day >= 1 && day <= kTypedDayLengths[month]; ==> day >= 1 && day < kTypedDayLengths[month];
-ui/EntryAssist.cpp: day >= 1 && day <= kTypedDayLengths[month]; ==> day >= 0 && day <= kTypedDayLengths[month];
-ui/EntryAssist.cpp: return month == 2 && IsLeapYear(year) ? 29 ==> return IsLeapYear(year) ? 29
-ui/EntryAssist.cpp: form.ClearList(field); ==>
-ui/EntryAssist.cpp: std::max(first, 1); n <= last; ==> std::max(first, 1); n < last;
-ui/EntryAssist.cpp: std::max(first, 1); ==> first;
-ui/EntryAssist.cpp: CheckTypedMonth(*this, StartMonth, StartDay); ==> CheckTypedMonth(*this, StartMonth, EndMonth);
-ui/EntryAssist.cpp: const int month = GetFieldInt(EndMonth); ==> const int month = GetFieldInt(StartMonth);
-ui/EntryAssist.cpp: startYear == endYear ? startMonth : 1 ==> startYear <= endYear ? startMonth : 1
-ui/EntryAssist.cpp: if (!IsMonth(startMonth)) return; ==>
-ui/EntryAssist.cpp: startYear == endYear && startMonth == endMonth; ==> startYear <= endYear && startMonth == endMonth;
-ui/EntryAssist.cpp: startYear == endYear && startMonth == endMonth; ==> startYear == endYear && startMonth <= endMonth;
-ui/EntryAssist.cpp: sameMonth ? startDay : 1 ==> sameMonth ? startDay + 1 : 1
-ui/EntryAssist.cpp: LastListDay(kEndDayListLengths, endMonth, endYear) ==> LastListDay(kEndDayListLengths, endMonth, startYear)
+ui/form/TypingAids.cpp: if (startYear > endYear) SetFieldText(EndYear, ""); ==> if (startYear >= endYear) SetFieldText(EndYear, "");
+ui/form/TypingAids.cpp: start_.OnBoxEditChange(Number(StartMonth)); ==> end_.OnBoxEditChange(Number(EndMonth));
+ui/form/TypingAids.cpp: return month >= 1 && month <= 12; ==> return month >= 1 && month < 12;
+ui/form/TypingAids.cpp: if (!IsMonth(startMonth)) return; ==>
+ui/form/TypingAids.cpp: startYear == endYear ? startMonth : 1 ==> startYear <= endYear ? startMonth : 1
+ui/form/TypingAids.cpp: startYear == endYear && startMonth == endMonth; ==> startYear <= endYear && startMonth == endMonth;
+ui/form/TypingAids.cpp: startYear == endYear && startMonth == endMonth; ==> startYear == endYear && startMonth <= endMonth;
+ui/form/TypingAids.cpp: sameMonth ? startDay : 1 ==> sameMonth ? startDay + 1 : 1
+ui/form/TypingAids.cpp: DaysInMonth(endYear, endMonth) ==> DaysInMonth(startYear, endMonth)
+ui/form/TypingAids.cpp: endMonth == 0 ? 31 ==> endMonth == 0 ? 30
+ui/form/TypingAids.cpp: static_cast<int>(FieldId::EndYear)}; ==> static_cast<int>(FieldId::EndMonth)};
+ui/entry/DateEntry.cpp: constexpr std::size_t kYearDigits = 4; ==> constexpr std::size_t kYearDigits = 3;
+ui/entry/DateEntry.cpp: : ParseFieldInt(text) < 0; ==> : ParseFieldInt(text) < -1;
+ui/entry/DateEntry.cpp: if (text.size() < kCompleteBox) return EntryStep::Typing; ==> if (text.size() <= kCompleteBox) return EntryStep::Typing;
+ui/entry/DateEntry.cpp: if (!rules_.moveOnWhenEmptied) return EntryStep::Emptied; ==>
+ui/entry/DateEntry.cpp: return month == 2 ? kLeapFebruary ==> return month == 2 ? 28
+ui/entry/DateEntry.cpp: value >= 1 && value <= last ==> value >= 1 && value < last
+ui/entry/DateEntry.cpp: value >= 1 && value <= last ==> value >= 0 && value <= last
+ui/entry/DateEntry.cpp: IsMonth(month) ? LongestDays(month) : 0; ==> IsMonth(month) ? LongestDays(month) : 31;
+ui/entry/DateEntry.cpp: controls_.ClearEntryList(field); ==>
+ui/entry/DateEntry.cpp: std::max(first, 1); n <= last; ==> std::max(first, 1); n < last;
+ui/entry/DateEntry.cpp: std::max(first, 1); ==> first;
+ui/entry/DateEntry.cpp: if (next != box) MoveFocus(next); ==> MoveFocus(next);
 # The commands, the initial lists and the clock.
-ui/FormCommands.cpp: {StartYear, StartMonth, StartDay, EndYear, EndMonth, EndDay} ==> {StartYear, StartMonth, EndYear, EndMonth, EndDay}
-ui/FormCommands.cpp: {StartYear, StartMonth, StartDay, EndYear, EndMonth, EndDay} ==> {StartYear, StartMonth, StartDay, EndYear, EndMonth}
-ui/FormCommands.cpp: SetLineText(IDC_RESULT, kInstructionLine); ==>
-ui/FormCommands.cpp: form.SetFieldText(emptied.day, ""); ==>
-ui/FormCommands.cpp: form.SetFieldText(emptied.month, ""); ==>
-ui/FormCommands.cpp: form.SetFieldInt(filled.day, today.day); ==> form.SetFieldInt(filled.day, today.month);
-ui/FormCommands.cpp: form.FocusField(emptied.year); ==> form.FocusField(filled.year);
-ui/FormCommands.cpp: for (int month = 1; month <= 12; ++month) ==> for (int month = 1; month < 12; ++month)
-ui/FormCommands.cpp: for (int day = 1; day <= 31; ++day) ==> for (int day = 1; day <= 30; ++day)
-ui/FormCommands.cpp: AddListItem(EndMonth, item); ==>
-ui/FormCommands.cpp: const int endMonth = GetFieldInt(EndMonth); ==> const int endMonth = GetFieldInt(StartMonth);
-ui/FormCommands.cpp: if (outcome.focus) FocusField(*outcome.focus); ==>
-ui/FormCommands.cpp: FocusField(StartYear); ==> FocusField(EndYear);
-ui/FormCommands.cpp: today.year, today.month, today.day); ==> today.year, today.day, today.month);
+ui/form/FormCommands.cpp: {StartYear, StartMonth, StartDay, EndYear, EndMonth, EndDay} ==> {StartYear, StartMonth, EndYear, EndMonth, EndDay}
+ui/form/FormCommands.cpp: {StartYear, StartMonth, StartDay, EndYear, EndMonth, EndDay} ==> {StartYear, StartMonth, StartDay, EndYear, EndMonth}
+ui/form/FormCommands.cpp: SetLineText(IDC_RESULT, kInstructionLine); ==>
+ui/form/FormCommands.cpp: end_.Empty(); ==>
+ui/form/FormCommands.cpp: start_.Fill(ReadToday()); ==> end_.Fill(ReadToday());
+ui/form/FormCommands.cpp: date->OfferDays(1, 31); ==> date->OfferDays(1, 30);
+ui/form/FormCommands.cpp: date->OfferMonths(1); ==> date->OfferMonths(2);
+ui/form/FormCommands.cpp: if (outcome.focus) FocusField(*outcome.focus); ==>
+ui/form/FormCommands.cpp: today.year, today.month, today.day); ==> today.year, today.day, today.month);
 # Reading a field's number and writing list items; the form's texts.
-ui/FieldNumber.cpp: "%2d" ==> "%d"
-ui/FieldNumber.cpp: "%2d" ==> "%02d"
-ui/FieldNumber.cpp: (text[i] == ' ' || text[i] == '\t') ==> (text[i] == '\t')
-ui/FieldNumber.cpp: text[i] <= '9' ==> text[i] < '9'
-ui/FieldNumber.cpp: if (magnitude > limit) return 0; ==> if (magnitude >= limit) return 0;
-ui/FieldNumber.cpp: negative ? -magnitude : magnitude ==> magnitude
-ui/FieldNumber.cpp: negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min()) ==> negative ? std::numeric_limits<int32_t>::max()
-ui/FormTexts.cpp: "%4d\xB3\xE2 %2d\xBF\xF9 ==> "%4d\xB3\xE2 %d\xBF\xF9
-ui/FormTexts.cpp: return "\xBD\xC3\xC0\xDB \xC0\xCF"; ==> return "\xBD\xC3\xC0\xDB \xBF\xF9";
+ui/entry/FieldNumber.cpp: "%2d" ==> "%d"
+ui/entry/FieldNumber.cpp: "%2d" ==> "%02d"
+ui/entry/FieldNumber.cpp: (text[i] == ' ' || text[i] == '\t') ==> (text[i] == '\t')
+ui/entry/FieldNumber.cpp: text[i] <= '9' ==> text[i] < '9'
+ui/entry/FieldNumber.cpp: if (magnitude > limit) return 0; ==> if (magnitude >= limit) return 0;
+ui/entry/FieldNumber.cpp: negative ? -magnitude : magnitude ==> magnitude
+ui/entry/FieldNumber.cpp: negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min()) ==> negative ? std::numeric_limits<int32_t>::max()
+ui/form/FormTexts.cpp: "%4d\xB3\xE2 %2d\xBF\xF9 ==> "%4d\xB3\xE2 %d\xBF\xF9
+ui/form/FormTexts.cpp: return "\xBD\xC3\xC0\xDB \xC0\xCF"; ==> return "\xBD\xC3\xC0\xDB \xBF\xF9";
 EOF
 )
 

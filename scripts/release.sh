@@ -150,7 +150,8 @@ product_code=$(uuid_of "Tessaro product $version $payload")
 package_code=$(uuid_of "Tessaro package $version $payload")
 # wixl stamps the summary information with the clock (held at SOURCE_DATE_EPOCH by faketime) and a
 # random revision number (replaced by the package code with msibuild). msibuild also stores the
-# guide's Korean name, which wixl cannot read from the .wxs, in the File table, with the database
+# guide's Korean name and the tools shortcut's, which wixl cannot read from the .wxs, in the File
+# and Shortcut tables, with the database
 # switched to the Korean code page that holds it, and gives the long names the 8.3 short names
 # that wixl leaves out ("short name|long name"). wixl's major upgrade stops below the package's
 # own version; its row is replaced by one that includes it (msidbUpgradeAttributesVersionMaxInclusive,
@@ -165,6 +166,7 @@ wixl_log=$build/wixl.log
 printf '\r\n\r\n949\t_ForceCodepage\r\n' >"$build/_ForceCodepage.idt"
 msibuild "$out/$msi" -i "$build/_ForceCodepage.idt" \
     -q "UPDATE \`File\` SET \`FileName\` = 'GUIDE.TXT|사용설명서.txt' WHERE \`File\` = 'Guide'" \
+    -q "UPDATE \`Shortcut\` SET \`Name\` = 'TOOLS.LNK|Tessaro 날짜 계산 도구' WHERE \`Shortcut\` = 'ToolsShortcut'" \
     -q "UPDATE \`File\` SET \`FileName\` = 'NOTICES.TXT|THIRD-PARTY-NOTICES.txt' WHERE \`File\` = 'Notices'" \
     -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'" \
     -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`)

@@ -16,6 +16,7 @@ enum ToolsControl {
     kClose = 2,
     kPeriodStartYear = 1100,
     kPeriodEndYear = 1103,
+    kPeriodStartToday = 1158,
     kBaseYear = 1107,
     kAmount = 1110,
     kUnit = 1111,
@@ -134,6 +135,71 @@ private:
     std::filesystem::path root_ = std::filesystem::temp_directory_path() / L"tessaro-e2e-appdata";
     wchar_t old_[MAX_PATH] = L"";
 };
+
+// The one date entry: typing, pasting and the today button do on a tools page what they do on
+// the form. The tools open with Ctrl+D; Alt+B goes to the 기간 page, into its first field.
+TEST(DateTools, TypingPastingAndTodayOnAToolsPageWorkAsOnTheForm) {
+    struct Date {
+        int year, month, day, next, today;
+    };
+    TessaroDriver app;
+    const Date dates[] = {{kStartYear, kStartMonth, kStartDay, kEndYear, kFromToday},
+                          {kPeriodStartYear, kPeriodStartYear + 1, kPeriodStartYear + 2,
+                           kPeriodEndYear, kPeriodStartToday}};
+    for (const Date& date : dates) {
+        SCOPED_TRACE(date.year);
+        if (date.year == kPeriodStartYear) {
+            app.PressWith(VK_CONTROL, 'D');
+            app.WorkOn(app.WaitForOtherDialog());
+            app.PressAlt('B');
+        }
+        app.TypeInto(date.year, L"2009");
+        EXPECT_EQ(app.FocusedId(), date.month);
+        app.Type(L"03");
+        EXPECT_EQ(app.FocusedId(), date.day);
+        app.Type(L"07");
+        EXPECT_EQ(app.FocusedId(), date.next);
+        PutOnClipboard(L"2010. 4. 8.");
+        app.Focus(date.year);
+        app.PressWith(VK_CONTROL, 'V');
+        app.Settle();
+        EXPECT_EQ(app.Text(date.year) + L"-" + app.Text(date.month) + L"-" + app.Text(date.day),
+                  L"2010-4-8");
+        EXPECT_EQ(app.FocusedId(), date.next);
+        SYSTEMTIME today{};
+        GetLocalTime(&today);
+        app.Click(date.today);
+        app.Settle();
+        EXPECT_EQ(app.Text(date.year), std::to_wstring(today.wYear));
+    }
+}
+
+// "Tessaro.exe /tools", as the Start-menu shortcut runs it (the switch in any case).
+TEST(DateTools, TheToolsSwitchOpensThemAtStart) {
+    const PROCESS_INFORMATION process = StartProgram(ProgramPath(), L"/TOOLS");
+    struct Search {
+        DWORD process;
+        bool found;
+    } search{process.dwProcessId, false};
+    EXPECT_TRUE(WaitUntil([&] {
+        EnumWindows(
+            [](HWND window, LPARAM param) {
+                auto* search = reinterpret_cast<Search*>(param);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                search->found = search->found ||
+                                (owner == search->process && IsWindowVisible(window) != FALSE &&
+                                 WindowText(window) == L"날짜 계산 도구");
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }));
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
 
 TEST(DateTools, ShiftPageMovesADeadlineOffDaysOffAndCountsWorkingDays) {
     TessaroDriver app;

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/FieldNumber.h"
+#include "ui/entry/FieldNumber.h"
 
 namespace {
 

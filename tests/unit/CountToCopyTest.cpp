@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Cp949.h"
-#include "ui/CountToCopy.h"
+#include "ui/form/CountToCopy.h"
 
 TEST(CountToCopy, OnlyADayCountSentenceGivesItsDigits) {
     const struct {

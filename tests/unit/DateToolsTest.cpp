@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Cp949.h"
 #include "FakeDateTools.h"
 
@@ -161,6 +163,7 @@ TEST(DateTools, AWholePastedDateFillsItsFieldsAndOtherTextOnlyAsDigitsThatFit) {
         tools.ClickInto(c.field);
         tools.Paste(c.pasted);
         EXPECT_EQ(tools.Text(c.field), c.text) << c.pasted;
+        EXPECT_EQ(tools.beeps, c.text.empty() ? 1 : 0) << c.pasted;  // a refusal is heard
     }
     FakeDateTools tools;
     tools.OnPageChosen(ToolPage::Period);
@@ -222,8 +225,23 @@ TEST(DateTools, HolidayPageListsTheYearsHolidaysAndSaysWhereItHasNoData) {
     EXPECT_NE(tools.result.find(Cp949(u8"\r\n2026년 3월 2일 월요일 대체공휴일(삼일절)\r\n")),
               std::string::npos);
     EXPECT_EQ(tools.TextToCopy(), tools.result);
+    // A screen reader names the list by what it shows.
+    EXPECT_EQ(tools.areaName, Cp949(u8"2026년 공휴일 ") +
+                                  std::to_string(std::ranges::count(tools.result, '\n') + 1) +
+                                  Cp949(u8"개"));
     TypeDate(tools, HolidayYear, "2051");
     EXPECT_EQ(tools.result, Cp949(u8"2051년의 공휴일 자료가 없습니다 (1990~2050년만 있습니다)."));
+    EXPECT_EQ(tools.areaName, Cp949(u8"2051년 공휴일 0개"));
+}
+
+TEST(DateTools, APageChosenByArrowKeyKeepsTheFocusOnItsButtonAndOneChosenOtherwiseTakesIt) {
+    FakeDateTools tools;
+    tools.ClickInto(Unit);
+    tools.OnPageChosen(ToolPage::Age, true);
+    EXPECT_EQ(tools.shownPage, ToolPage::Age);
+    EXPECT_EQ(tools.Focus(), Unit);
+    tools.OnPageChosen(ToolPage::Period);
+    EXPECT_EQ(tools.Focus(), StartYear);
 }
 
 TEST(DateTools, TheUsersFileIsReadOnceWhenFirstNeededAndItsBadLinesAreReported) {

@@ -106,7 +106,7 @@ void FakeDateForm::Backspace() {
 }
 
 void FakeDateForm::Paste(std::string_view text) {
-    if (IsYear(focus_) && FillPastedDate(focus_, std::string(text))) return;
+    if (IsYear(focus_) && OnPasteIntoYear(focus_, text).action == PasteOutcome::Filled) return;
     if (!text.empty()) EditByUser((selected_ ? "" : Text(focus_)) + std::string(text));
 }
 

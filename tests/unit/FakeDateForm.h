@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/DateFormHandlers.h"
+#include "ui/form/DateFormHandlers.h"
 
 // The list items first..last as the form shows them (" 1" .. " 9", "10" .. "31"), written here
 // rather than by the form's own helper, so that a fault in that helper shows.
@@ -66,11 +66,11 @@ public:
     const std::string& ResultLine() const { return resultLine_; }
     const std::string& TodayLine() const { return todayLine_; }
 
-    LocalDate today{2009, 3, 7};
+    CivilDate today{2009, 3, 7};
     int resultAnnouncements = 0;  // times a screen reader was told to read the result line
 
 protected:
-    LocalDate ReadToday() override { return today; }
+    CivilDate ReadToday() override { return today; }
     void AnnounceResult() override { ++resultAnnouncements; }
 
 private:

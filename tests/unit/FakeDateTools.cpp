@@ -33,8 +33,11 @@ void FakeDateTools::RaiseChange(ToolField field) {
         OnBoxEditChange(field);
 }
 
+// A write into the focused field leaves nothing selected there, so the next key no longer
+// replaces the text (the real field types at the caret, which the write puts at the start).
 void FakeDateTools::SetText(ToolField field, const std::string& text) {
     Box(field).text = text;
+    if (field == focus_) selected_ = false;
     if (IsEdit(field)) RaiseChange(field);
 }
 
@@ -67,7 +70,9 @@ void FakeDateTools::Insert(const std::string& text) {
 
 void FakeDateTools::Paste(std::string_view text) {
     if (!IsEdit(focus_)) return Insert(std::string(text));
-    if (const std::optional<std::string> digits = OnPaste(focus_, text)) Insert(*digits);
+    const PasteOutcome outcome = OnPaste(focus_, text);
+    if (outcome.action == PasteOutcome::Insert) Insert(outcome.text);
+    if (outcome.action == PasteOutcome::Refused) ++beeps;
 }
 
 void FakeDateTools::Choose(ToolField field, int index) {

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/DateToolsHandlers.h"
+#include "ui/tools/DateToolsHandlers.h"
 
 // Final, so its public non-virtual destructor is safe; the base's destructor is protected.
 // NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
@@ -37,6 +37,7 @@ public:
     void FocusField(ToolField field) override;
     void ShowPage(ToolPage page) override { shownPage = page; }
     void SetResultText(const std::string& text) override { result = text; }
+    void NameResultArea(const std::string& name) override { areaName = name; }
     void AnnounceResult() override { ++announcements; }
     CivilDate ReadToday() override { return today; }
     UserFile ReadUserHolidayFile() override {
@@ -64,8 +65,10 @@ public:
     CivilDate today{2026, 12, 9};
     ToolPage shownPage = ToolPage::Period;
     std::string result;
+    std::string areaName;
     int announcements = 0;
     int fileReads = 0;
+    int beeps = 0;  // refused pastes
     bool userFileUnreadable = false;
 
 private:

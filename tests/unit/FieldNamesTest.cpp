@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Cp949.h"
-#include "ui/FormTexts.h"
+#include "ui/form/FormTexts.h"
 
 using enum FieldId;
 

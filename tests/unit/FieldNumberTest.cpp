@@ -1,4 +1,4 @@
-#include "ui/FieldNumber.h"
+#include "ui/entry/FieldNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "Cp949.h"
 #include "FakeDateForm.h"
-#include "ui/IconPosition.h"
+#include "ui/form/IconPosition.h"
 
 using enum FieldId;
 
@@ -22,7 +22,7 @@ TEST(FormCommands, OpensWithEveryMonthAndDayListedInOrder) {
 
 TEST(FormCommands, ClockShowsTodayPaddedWithBlanks) {
     const struct {
-        LocalDate today;
+        CivilDate today;
         const char8_t* line;
     } cases[] = {{{2009, 3, 7}, u8"2009년  3월  7일"}, {{2009, 12, 25}, u8"2009년 12월 25일"}};
     for (const auto& c : cases) {
@@ -119,4 +119,17 @@ TEST(FormCommands, MinimisedIconIsCentredTruncatingTowardZero) {
     EXPECT_EQ(CentredIconOrigin(35, 35, 32, 32).y, 2);
     EXPECT_EQ(CentredIconOrigin(0, 0, 32, 32).x, -15);
     EXPECT_EQ(CentredIconOrigin(0, 0, 32, 32).y, -15);
+}
+
+TEST(FormCommands, TheDateToolsStartFromTheFormsDatesOnlyWhenBothExist) {
+    FakeDateForm form;
+    form.WriteFields({"2009", "3", "7", "2009", "12", "25"});
+    const std::optional<DatePair> dates = form.DatesForTools();
+    ASSERT_TRUE(dates);
+    EXPECT_EQ(dates->start, (CivilDate{2009, 3, 7}));
+    EXPECT_EQ(dates->end, (CivilDate{2009, 12, 25}));
+    for (const char* day : {"", "31"}) {  // empty; 31 April
+        form.WriteFields({"2009", "3", "7", "2009", "4", day});
+        EXPECT_FALSE(form.DatesForTools()) << day;
+    }
 }

@@ -1,4 +1,4 @@
-#include "ui/PastedDate.h"
+#include "ui/entry/PastedDate.h"
 
 #include <gtest/gtest.h>
 

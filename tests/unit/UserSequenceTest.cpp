@@ -45,7 +45,7 @@ TEST(UserSequence, RandomTypingClickingAndChoosingKeepsMonthsAndListsSound) {
     const std::string keys[] = {"0", "1", "2", "3", "9", "a", "-", Cp949(u8"월")};
     const std::string pastes[] = {"-1",  "2009",        "12", "31",
                                   "abc", "99999999999", "-",  "2009-02-28"};
-    const LocalDate days[] = {{2009, 3, 7}, {2008, 2, 29}, {2009, 12, 31}, {2000, 1, 1}};
+    const CivilDate days[] = {{2009, 3, 7}, {2008, 2, 29}, {2009, 12, 31}, {2000, 1, 1}};
     std::mt19937 random(20090307);
     auto pick = [&](size_t count) {
         return std::uniform_int_distribution<size_t>(0, count - 1)(random);

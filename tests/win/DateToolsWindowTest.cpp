@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/DateToolsDlg.h"
+#include "ui/tools/DateToolsDlg.h"
 
 namespace {
 
@@ -88,6 +88,31 @@ TEST(DateToolsWindow, EachPageShowsItsOwnControlsInsideTheWindowWithoutOverlapAn
             }
             EXPECT_EQ(GetDlgCtrlID(at), IDCANCEL);
         }
+    });
+}
+
+// A key as the window's modal loop hands it to the dialog manager, with heldKey down meanwhile.
+void PressIn(HWND dialog, UINT message, WPARAM key, int heldKey) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const BYTE held = keys[heldKey];
+    keys[heldKey] = 0x80;
+    SetKeyboardState(keys);
+    MSG msg{GetFocus(), message, key, message == WM_SYSCHAR ? LPARAM{1} << 29 : 0, 0, {}};
+    IsDialogMessageW(dialog, &msg);
+    keys[heldKey] = held;
+    SetKeyboardState(keys);
+}
+
+TEST(DateToolsWindow, ArrowKeysStepThroughThePagesOnTheirButtonsAndAMnemonicGoesIntoThePage) {
+    WithOpenTools([](TestTools& tools) {
+        SendMessageW(tools.m_hWnd, WM_NEXTDLGCTL,
+                     reinterpret_cast<WPARAM>(tools.Item(IDC_TOOLS_PAGE_PERIOD)), TRUE);
+        PressIn(tools.m_hWnd, WM_KEYDOWN, VK_RIGHT, VK_RIGHT);
+        EXPECT_EQ(GetFocus(), tools.Item(IDC_TOOLS_PAGE_SHIFT));
+        EXPECT_TRUE(IsWindowVisible(tools.Item(IDC_TOOLS_BASE_YEAR)));
+        PressIn(tools.m_hWnd, WM_SYSCHAR, 'g', VK_MENU);
+        EXPECT_EQ(GetFocus(), tools.Item(IDC_TOOLS_BIRTH_YEAR));
     });
 }
 

@@ -45,6 +45,8 @@ TEST(FormText, SystemMenuEndsWithTheDateToolsASeparatorAndTheAboutItem) {
         wchar_t text[64] = {};
         GetMenuStringW(menu, count - 1, text, 64, MF_BYPOSITION);
         EXPECT_STREQ(text, L"Tessaro 정보(&A)...");
+        GetMenuStringW(menu, count - 3, text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, L"날짜 계산 도구(&D)...\tCtrl+D");  // the shortcut, as Windows shows one
     });
 }
 

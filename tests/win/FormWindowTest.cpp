@@ -97,4 +97,32 @@ TEST(FormWindow, DraggingTheMinimisedFormShowsItsIcon) {
     });
 }
 
+TEST(DateToolsCommand, CtrlDAndTheToolsSwitchOpenTheDateToolsOverTheForm) {
+    WithOpenForm([](TestForm& form) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        MSG key{GetFocus(), WM_KEYDOWN, 'D', 0, 0, {}};
+        EXPECT_TRUE(CallMsgFilterW(&key, MSGF_DIALOGBOX));  // taken before the dialog sees it
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+        MSG posted{};
+        ASSERT_TRUE(PeekMessageW(&posted, form.m_hWnd, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
+        EXPECT_EQ(posted.wParam, static_cast<WPARAM>(IDM_DATETOOLS));
+    });
+    std::wstring opened;
+    TestForm atStart(
+        [&](TestForm& form) {
+            HWND tools = OtherDialog(form.m_hWnd);
+            if (!tools) return;
+            opened = WideText(tools);
+            EXPECT_EQ(GetWindow(tools, GW_OWNER), form.m_hWnd);
+            EndDialog(tools, IDCANCEL);
+        },
+        true);
+    EXPECT_TRUE(atStart.Run());
+    EXPECT_EQ(opened, L"날짜 계산 도구");
+}
+
 }  // namespace

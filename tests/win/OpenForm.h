@@ -8,13 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "ui/TessaroDlg.h"
+#include "ui/form/TessaroDlg.h"
 
 class TestForm : public CTessaroDlg {
 public:
     using Checks = std::function<void(TestForm&)>;
 
-    explicit TestForm(Checks checks) : m_checks(std::move(checks)) {}
+    // toolsAtStart: as "Tessaro.exe /tools" starts it; the checks run with the tools open.
+    explicit TestForm(Checks checks, bool toolsAtStart = false)
+        : CTessaroDlg(nullptr, toolsAtStart), m_checks(std::move(checks)) {}
 
     // Runs the checks on the open form; false when the form never opened.
     bool Run();

@@ -5,49 +5,20 @@
 #include "calendar/Data_Day.h"
 #include "calendar/IntegerFormat.h"
 #include "res/resource.h"
-#include "ui/DateFormHandlers.h"
-#include "ui/FieldNumber.h"
-#include "ui/FormTexts.h"
+#include "ui/form/DateFormHandlers.h"
+#include "ui/form/FormTexts.h"
 
 using enum FieldId;
 
-namespace {
-
-struct DateFields {
-    FieldId year, month, day;
-};
-constexpr DateFields kStartDate{StartYear, StartMonth, StartDay};
-constexpr DateFields kEndDate{EndYear, EndMonth, EndDay};
-
-// Writes today into one date and empties the other, whose year then takes the focus. Month and
-// day are written in plain decimal ("3"), unlike the list items (" 3").
-void FillWithToday(DateForm& form, const LocalDate& today, DateFields filled, DateFields emptied) {
-    form.SetFieldInt(filled.year, today.year);
-    form.SetFieldInt(filled.month, today.month);
-    form.SetFieldInt(filled.day, today.day);
-    form.SetFieldText(emptied.year, "");
-    form.SetFieldText(emptied.month, "");
-    form.SetFieldText(emptied.day, "");
-    form.FocusField(emptied.year);
-}
-
-}  // namespace
-
 void DateFormHandlers::FillInitialLists() {
-    for (int month = 1; month <= 12; ++month) {
-        const std::string item = TwoColumnNumber(month);
-        AddListItem(StartMonth, item);
-        AddListItem(EndMonth, item);
-    }
-    for (int day = 1; day <= 31; ++day) {
-        const std::string item = TwoColumnNumber(day);
-        AddListItem(StartDay, item);
-        AddListItem(EndDay, item);
+    for (DateEntry* date : {&start_, &end_}) {
+        date->OfferMonths(1);
+        date->OfferDays(1, 31);
     }
 }
 
 void DateFormHandlers::OnClockTick() {
-    const LocalDate today = ReadToday();
+    const CivilDate today = ReadToday();
     SetLineText(IDC_TODAY, FormatIntegers(kTodayLineFormat, {today.year, today.month, today.day}));
 }
 
@@ -77,10 +48,16 @@ void DateFormHandlers::OnReset() {
     FocusField(StartYear);
 }
 
+// Each today button writes today into its date and empties the other, whose year then takes the
+// focus.
 void DateFormHandlers::OnFromToday() {
-    FillWithToday(*this, ReadToday(), kStartDate, kEndDate);
+    start_.Fill(ReadToday());
+    end_.Empty();
+    FocusField(EndYear);
 }
 
 void DateFormHandlers::OnUntilToday() {
-    FillWithToday(*this, ReadToday(), kEndDate, kStartDate);
+    end_.Fill(ReadToday());
+    start_.Empty();
+    FocusField(StartYear);
 }

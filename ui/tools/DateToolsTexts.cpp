@@ -1,4 +1,4 @@
-#include "ui/DateToolsTexts.h"
+#include "ui/tools/DateToolsTexts.h"
 
 const char* PageHint(ToolPage page) {
     switch (page) {
@@ -107,13 +107,11 @@ const char kUnreadableUserFile[] =
     "\xB0\xF8\xC8\xDE\xC0\xCF.txt \xC6\xC4\xC0\xCF\xC0\xBB \xC0\xD0\xC1\xF6 "
     "\xB8\xF8\xC7\xDF\xBD\xC0\xB4\xCF\xB4\xD9";
 
-// "공휴일 목록": the holiday page's list, for screen readers
-const char kHolidayListName[] = "\xB0\xF8\xC8\xDE\xC0\xCF \xB8\xF1\xB7\xCF";
-
 // "결과 복사(&C)"
 const char kCopyToolResultItem[] = "\xB0\xE1\xB0\xFA \xBA\xB9\xBB\xE7(&C)";
-// "날짜 계산 도구(&D)..."
-const char kOpenDateToolsItem[] = "\xB3\xAF\xC2\xA5 \xB0\xE8\xBB\xEA \xB5\xB5\xB1\xB8(&D)...";
+// "날짜 계산 도구(&D)...<Tab>Ctrl+D": the shortcut shown as Windows shows accelerators
+const char kOpenDateToolsItem[] =
+    "\xB3\xAF\xC2\xA5 \xB0\xE8\xBB\xEA \xB5\xB5\xB1\xB8(&D)...\tCtrl+D";
 
 const char* ToolFieldName(ToolField field) {
     switch (field) {
@@ -162,4 +160,29 @@ const char* ToolFieldName(ToolField field) {
             return nullptr;
     }
     return nullptr;
+}
+
+// "년 공휴일 ", "개": the holiday list's name, "2026년 공휴일 17개".
+const char kHolidayCountStart[] = "\xB3\xE2 \xB0\xF8\xC8\xDE\xC0\xCF ";
+const char kHolidayCountEnd[] = "\xB0\xB3";
+
+// The page buttons' names, with their place among the four: "기간 1/4" .. "공휴일 4/4".
+const char* const kPageButtonNames[] = {
+    "\xB1\xE2\xB0\xA3 1/4",
+    "\xB4\xF5\xC7\xCF\xB1\xE2/\xBB\xA9\xB1\xE2 2/4",
+    "\xB8\xB8 \xB3\xAA\xC0\xCC 3/4",
+    "\xB0\xF8\xC8\xDE\xC0\xCF 4/4",
+};
+
+// "시작일을 오늘로", "종료일을 오늘로", "기준일을 오늘로": the today buttons' names, by the
+// date they set.
+const char* TodayButtonName(ToolField year) {
+    switch (year) {
+        case ToolField::StartYear:
+            return "\xBD\xC3\xC0\xDB\xC0\xCF\xC0\xBB \xBF\xC0\xB4\xC3\xB7\xCE";
+        case ToolField::EndYear:
+            return "\xC1\xBE\xB7\xE1\xC0\xCF\xC0\xBB \xBF\xC0\xB4\xC3\xB7\xCE";
+        default:
+            return "\xB1\xE2\xC1\xD8\xC0\xCF\xC0\xBB \xBF\xC0\xB4\xC3\xB7\xCE";
+    }
 }

@@ -4,6 +4,7 @@
 // form's DateForm is separate; the two windows share only the typing rules.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ enum class ToolField {
     HolidayYear,
 };
 constexpr int kToolFieldCount = static_cast<int>(ToolField::HolidayYear) + 1;
+// The amount takes up to seven digits.
+constexpr std::size_t kAmountDigits = 7;
 
 class DateToolsForm {
 public:
@@ -57,6 +60,8 @@ public:
     // Shows the page's controls, hides the others' and checks the page's radio button.
     virtual void ShowPage(ToolPage page) = 0;
     virtual void SetResultText(const std::string& text) = 0;
+    // Names the result area for screen readers (the holiday list: what it shows).
+    virtual void NameResultArea(const std::string& name) = 0;
     // Tells screen readers that the result area has a new text to read out.
     virtual void AnnounceResult() = 0;
     // Today's local date, read afresh on each call.

@@ -1,7 +1,7 @@
 // Texts of the date tools window, as CP949 bytes.
 #pragma once
 
-#include "ui/DateToolsForm.h"
+#include "ui/tools/DateToolsForm.h"
 
 // What the result area shows while a page's inputs are incomplete.
 const char* PageHint(ToolPage page);
@@ -46,8 +46,15 @@ extern const char kMoreBadLinesStart[];
 extern const char kMoreBadLinesEnd[];
 extern const char kUnreadableUserFile[];
 
+// The holiday list's name: the year, kHolidayCountStart, the count, kHolidayCountEnd.
+extern const char kHolidayCountStart[];
+extern const char kHolidayCountEnd[];
+// The page buttons' names, "기간 1/4" .. "공휴일 4/4", in ToolPage order.
+extern const char* const kPageButtonNames[];
+// The name of the "오늘" button of the date whose year field is given ("시작일을 오늘로").
+const char* TodayButtonName(ToolField year);
+
 // The one item of the result area's context menu; the menu item that opens the window.
-extern const char kHolidayListName[];
 extern const char kCopyToolResultItem[];
 extern const char kOpenDateToolsItem[];
 

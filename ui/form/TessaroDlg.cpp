@@ -1,17 +1,16 @@
-#include "ui/TessaroDlg.h"
+#include "ui/form/TessaroDlg.h"
 
 #include "framework/Accessibility.h"
 #include "framework/Clipboard.h"
-#include "framework/InputMethod.h"
 #include "framework/Menu.h"
 #include "framework/Resources.h"
-#include "ui/AboutDlg.h"
-#include "ui/DateToolsDlg.h"
-#include "ui/DateToolsTexts.h"
-#include "ui/FormTexts.h"
-#include "ui/IconPosition.h"
-#include "ui/PastedDate.h"
-#include "ui/ResultMenu.h"
+#include "ui/entry/EntryBinding.h"
+#include "ui/form/AboutDlg.h"
+#include "ui/tools/DateToolsDlg.h"
+#include "ui/tools/DateToolsTexts.h"
+#include "ui/form/FormTexts.h"
+#include "ui/form/IconPosition.h"
+#include "ui/form/ResultMenu.h"
 #include "ui/UserGuide.h"
 
 namespace {
@@ -42,13 +41,15 @@ const fw::Message<CTessaroDlg> CTessaroDlg::kMessages[] = {
     {WM_COMMAND,       BN_CLICKED,     IDC_UNTIL_TODAY, &CTessaroDlg::OnUntilToday},
     {WM_CONTEXTMENU,   0,              0,               &CTessaroDlg::OnContextMenu},
     {WM_HELP,          0,              0,               &CTessaroDlg::OnHelp},
-    {WM_COMMAND,       fw::kEditPaste, IDC_START_YEAR,  &CTessaroDlg::OnPasteStartYear},
-    {WM_COMMAND,       fw::kEditPaste, IDC_END_YEAR,    &CTessaroDlg::OnPasteEndYear},
+    {WM_COMMAND,       fw::kEditPaste, IDC_START_YEAR,  &CTessaroDlg::OnPasteIntoYear},
+    {WM_COMMAND,       fw::kEditPaste, IDC_END_YEAR,    &CTessaroDlg::OnPasteIntoYear},
 };
 // clang-format on
 
-CTessaroDlg::CTessaroDlg(HWND parent)
-    : fw::Dialog(IDD, parent), m_hIcon(fw::LoadIconResource(IDR_MAINFRAME)) {}
+CTessaroDlg::CTessaroDlg(HWND parent, bool toolsAtStart)
+    : fw::Dialog(IDD, parent),
+      m_hIcon(fw::LoadIconResource(IDR_MAINFRAME)),
+      m_toolsAtStart(toolsAtStart) {}
 
 bool CTessaroDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     return Route(kMessages, message, wParam, lParam, result) ||
@@ -87,12 +88,14 @@ bool CTessaroDlg::OnInitDialog() {
         annotations.SetName(Field(field).m_hWnd, AccessibleName(field));
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_RESULT));
     for (FieldId field : kDateFields) {
-        fw::DisableInputMethod(Field(field).m_hWnd);
-        const bool year = field == FieldId::StartYear || field == FieldId::EndYear;
-        Field(field).Send(year ? EM_LIMITTEXT : CB_LIMITTEXT, kDateFieldTextLimit);
+        fw::Edit* year = field == FieldId::StartYear ? &m_editStartYear
+                         : field == FieldId::EndYear ? &m_editEndYear
+                                                     : nullptr;
+        BindDateField(Field(field).m_hWnd, year);
     }
-    m_editStartYear.WatchPaste();
-    m_editEndYear.WatchPaste();
+    // The date tools by keyboard, shown beside their window-menu item; or at once, when asked.
+    m_toolsShortcut.Watch(m_hWnd, 'D', IDM_DATETOOLS);
+    if (m_toolsAtStart) PostMessageW(m_hWnd, WM_SYSCOMMAND, IDM_DATETOOLS, 0);
     return true;
 }
 
@@ -147,15 +150,8 @@ void CTessaroDlg::OnContextMenu(HWND clicked, LPARAM where) {
     }
 }
 
-// The tools start from the form's two dates when its six fields hold two that exist.
 void CTessaroDlg::OpenDateTools() {
-    std::optional<DatePair> dates;
-    const CivilDate start{GetFieldInt(FieldId::StartYear), GetFieldInt(FieldId::StartMonth),
-                          GetFieldInt(FieldId::StartDay)};
-    const CivilDate end{GetFieldInt(FieldId::EndYear), GetFieldInt(FieldId::EndMonth),
-                        GetFieldInt(FieldId::EndDay)};
-    if (IsValidDate(start) && IsValidDate(end)) dates = DatePair{start, end};
-    CDateToolsDlg tools(m_hWnd, dates);
+    CDateToolsDlg tools(m_hWnd, DatesForTools());
     tools.DoModal();
 }
 
@@ -163,17 +159,13 @@ void CTessaroDlg::OnHelp() {
     OpenUserGuide(m_hWnd);
 }
 
-void CTessaroDlg::OnPasteStartYear() {
-    if (!FillPastedDate(FieldId::StartYear, fw::GetClipboardText(m_hWnd)))
-        m_editStartYear.DefaultPaste();
+void CTessaroDlg::OnPasteIntoYear(int id) {
+    const FieldId year = id == IDC_START_YEAR ? FieldId::StartYear : FieldId::EndYear;
+    ApplyPaste(id == IDC_START_YEAR ? m_editStartYear : m_editEndYear,
+               DateFormHandlers::OnPasteIntoYear(year, fw::GetClipboardText(m_hWnd)));
 }
 
-void CTessaroDlg::OnPasteEndYear() {
-    if (!FillPastedDate(FieldId::EndYear, fw::GetClipboardText(m_hWnd)))
-        m_editEndYear.DefaultPaste();
-}
-
-LocalDate CTessaroDlg::ReadToday() {
+CivilDate CTessaroDlg::ReadToday() {
     GetLocalTime(&m_localTime);
     return {m_localTime.wYear, m_localTime.wMonth, m_localTime.wDay};
 }

@@ -1,4 +1,4 @@
-#include "ui/AboutDlg.h"
+#include "ui/form/AboutDlg.h"
 
 #include "ui/UserGuide.h"
 

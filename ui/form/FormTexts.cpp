@@ -1,4 +1,4 @@
-#include "ui/FormTexts.h"
+#include "ui/form/FormTexts.h"
 
 // "시작 날짜와 종료 날짜를 입력하시고, 계산하기 버튼을 클릭하십시오."
 const char kInstructionLine[] =

@@ -1,4 +1,4 @@
-#include "ui/DateToolsResults.h"
+#include "ui/tools/DateToolsResults.h"
 
 #include <algorithm>
 #include <string_view>
@@ -7,7 +7,7 @@
 #include "calendar/KoreanDateText.h"
 #include "calendar/LegalDeadline.h"
 #include "calendar/WorkingDays.h"
-#include "ui/DateToolsTexts.h"
+#include "ui/tools/DateToolsTexts.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ui/DateForm.h"
+#include "ui/form/DateForm.h"
 
-#include "ui/FieldNumber.h"
+#include "ui/entry/FieldNumber.h"
 
 // Numbers are read by our own rule rather than the platform's, whose details differ between
 // Windows versions and Wine.

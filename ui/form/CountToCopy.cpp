@@ -1,4 +1,4 @@
-#include "ui/CountToCopy.h"
+#include "ui/form/CountToCopy.h"
 
 #include <algorithm>
 

@@ -1,6 +1,8 @@
-#include "ui/PastedDate.h"
+#include "ui/entry/PastedDate.h"
 
 #include <string_view>
+
+#include "ui/entry/FieldNumber.h"
 
 namespace {
 
@@ -16,10 +18,7 @@ bool IsBlank(char c) {
 // Reads the text from left to right; every step either takes what it names or takes nothing.
 class Reader {
 public:
-    explicit Reader(std::string_view text) : m_text(text) {
-        while (!m_text.empty() && IsBlank(m_text.front())) m_text.remove_prefix(1);
-        while (!m_text.empty() && IsBlank(m_text.back())) m_text.remove_suffix(1);
-    }
+    explicit Reader(std::string_view text) : m_text(TrimBlanks(text)) {}
 
     bool AtEnd() const { return m_text.empty(); }
 

@@ -1,4 +1,4 @@
-#include "ui/DateToolsDlg.h"
+#include "ui/tools/DateToolsDlg.h"
 
 #include <algorithm>
 #include <iterator>
@@ -9,24 +9,21 @@
 #include "framework/InputMethod.h"
 #include "framework/Menu.h"
 #include "framework/Text.h"
-#include "ui/DateToolsTexts.h"
-#include "ui/PastedDate.h"
-#include "ui/ResultMenu.h"
+#include "ui/entry/EntryBinding.h"
+#include "ui/tools/DateToolsTexts.h"
+#include "ui/form/ResultMenu.h"
 #include "ui/UserGuide.h"
 
 using enum ToolField;
 
 namespace {
 
-// Posted after a list choice: the box's edit part shows the chosen item only once the
-// notification has returned.
+// Posted after a list choice.
 constexpr UINT kChoiceSettled = WM_APP + 1;
 constexpr UINT kCopyCommand = 1;
 
 constexpr ToolField kDigitFields[] = {StartYear,     EndYear, BaseYear,   BirthYear,
                                       ReferenceYear, Amount,  HolidayYear};
-constexpr ToolField kDateBoxes[] = {StartMonth, StartDay,   EndMonth, EndDay,         BaseMonth,
-                                    BaseDay,    BirthMonth, BirthDay, ReferenceMonth, ReferenceDay};
 static_assert(IDC_TOOLS_HOLIDAY_YEAR - IDC_TOOLS_START_YEAR == kToolFieldCount - 1,
               "the inputs' ids follow the order of their fields");
 // The user's holiday file, under %APPDATA%: "Tessaro\공휴일.txt".
@@ -34,21 +31,39 @@ constexpr wchar_t kUserHolidayFile[] = L"Tessaro\\\uACF5\uD734\uC77C.txt";
 // A holiday file is a few hundred bytes; anything past this is no holiday file.
 constexpr size_t kUserHolidayFileLimit = 1 << 20;
 
+constexpr UINT kFirstInput = IDC_TOOLS_START_YEAR;
+constexpr UINT kLastInput = IDC_TOOLS_HOLIDAY_YEAR;
+
+struct TodayButton {
+    int id;
+    ToolField year;
+};
+constexpr TodayButton kTodayButtons[] = {{IDC_TOOLS_START_TODAY, StartYear},
+                                         {IDC_TOOLS_END_TODAY, EndYear},
+                                         {IDC_TOOLS_BASE_TODAY, BaseYear},
+                                         {IDC_TOOLS_REFERENCE_TODAY, ReferenceYear}};
+
 int IdOf(ToolField field) {
     return IDC_TOOLS_START_YEAR + static_cast<int>(field);
 }
 
-std::optional<ToolField> FieldOf(int id) {
-    if (id < IDC_TOOLS_START_YEAR || id > IDC_TOOLS_HOLIDAY_YEAR) return std::nullopt;
+// The input of an id in kFirstInput..kLastInput.
+ToolField FieldOf(int id) {
     return static_cast<ToolField>(id - IDC_TOOLS_START_YEAR);
+}
+
+std::size_t DigitFieldIndex(ToolField field) {
+    return static_cast<std::size_t>(std::ranges::find(kDigitFields, field) -
+                                    std::begin(kDigitFields));
 }
 
 // The page a control belongs to; nothing for the radio buttons, the result area and 닫기.
 std::optional<ToolPage> PageOf(int id) {
-    if (const std::optional<ToolField> field = FieldOf(id)) {
-        if (*field <= PeriodIncludeStart) return ToolPage::Period;
-        if (*field <= ShiftIncludeStart || *field == ShiftToWorkingDay) return ToolPage::Shift;
-        return *field == HolidayYear ? ToolPage::Holidays : ToolPage::Age;
+    if (id >= static_cast<int>(kFirstInput) && id <= static_cast<int>(kLastInput)) {
+        const ToolField field = FieldOf(id);
+        if (field <= PeriodIncludeStart) return ToolPage::Period;
+        if (field <= ShiftIncludeStart || field == ShiftToWorkingDay) return ToolPage::Shift;
+        return field == HolidayYear ? ToolPage::Holidays : ToolPage::Age;
     }
     if (id == IDC_TOOLS_HOLIDAY_LIST ||
         (id >= IDC_TOOLS_HOLIDAY_LABEL_FIRST && id < IDC_TOOLS_HOLIDAY_LABEL_FIRST + 10))
@@ -65,19 +80,25 @@ std::optional<ToolPage> PageOf(int id) {
 
 // clang-format off
 const fw::Message<CDateToolsDlg> CDateToolsDlg::kMessages[] = {
-    {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_PAGE_PERIOD,     &CDateToolsDlg::OnPeriodPage},
-    {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_PAGE_SHIFT,      &CDateToolsDlg::OnShiftPage},
-    {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_PAGE_AGE,        &CDateToolsDlg::OnAgePage},
-    {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_PAGE_HOLIDAYS,   &CDateToolsDlg::OnHolidaysPage},
-    {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_START_TODAY,     &CDateToolsDlg::OnStartToday},
-    {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_END_TODAY,       &CDateToolsDlg::OnEndToday},
-    {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_BASE_TODAY,      &CDateToolsDlg::OnBaseToday},
-    {WM_COMMAND,     BN_CLICKED, IDC_TOOLS_REFERENCE_TODAY, &CDateToolsDlg::OnReferenceToday},
+    {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_PAGE_PERIOD,     &CDateToolsDlg::OnPageButton, IDC_TOOLS_PAGE_HOLIDAYS},
+    {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_START_TODAY,     &CDateToolsDlg::OnTodayButton},
+    {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_END_TODAY,       &CDateToolsDlg::OnTodayButton},
+    {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_BASE_TODAY,      &CDateToolsDlg::OnTodayButton},
+    {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_REFERENCE_TODAY, &CDateToolsDlg::OnTodayButton},
     // Enter: the results are already there, and the window stays open.
-    {WM_COMMAND,     BN_CLICKED, IDOK,                      &CDateToolsDlg::OnEnter},
-    {kChoiceSettled, 0,          0,                         &CDateToolsDlg::OnChoiceSettled},
-    {WM_CONTEXTMENU, 0,          0,                         &CDateToolsDlg::OnContextMenu},
-    {WM_HELP,        0,          0,                         &CDateToolsDlg::OnHelp},
+    {WM_COMMAND,     BN_CLICKED,     IDOK,                      &CDateToolsDlg::OnEnter},
+    // The inputs, by ranges of their ids.
+    {WM_COMMAND,     EN_CHANGE,      kFirstInput,               &CDateToolsDlg::OnEditChange,  kLastInput},
+    {WM_COMMAND,     CBN_EDITCHANGE, kFirstInput,               &CDateToolsDlg::OnBoxEdit,     kLastInput},
+    {WM_COMMAND,     CBN_SELCHANGE,  kFirstInput,               &CDateToolsDlg::OnListChoice,  kLastInput},
+    {WM_COMMAND,     BN_CLICKED,     kFirstInput,               &CDateToolsDlg::OnChoiceChange, kLastInput},
+    {WM_COMMAND,     CBN_DROPDOWN,   kFirstInput,               &CDateToolsDlg::OnDropDown,    kLastInput},
+    {WM_COMMAND,     EN_KILLFOCUS,   kFirstInput,               &CDateToolsDlg::OnFieldLeft,   kLastInput},
+    {WM_COMMAND,     CBN_KILLFOCUS,  kFirstInput,               &CDateToolsDlg::OnFieldLeft,   kLastInput},
+    {WM_COMMAND,     fw::kEditPaste, kFirstInput,               &CDateToolsDlg::OnPasteInto,   kLastInput},
+    {kChoiceSettled, 0,              0,                         &CDateToolsDlg::OnChoiceChange},
+    {WM_CONTEXTMENU, 0,              0,                         &CDateToolsDlg::OnContextMenu},
+    {WM_HELP,        0,              0,                         &CDateToolsDlg::OnHelp},
 };
 // clang-format on
 
@@ -85,77 +106,72 @@ CDateToolsDlg::CDateToolsDlg(HWND owner, const std::optional<DatePair>& mainForm
     : fw::Dialog(IDD, owner), m_mainFormDates(mainFormDates) {}
 
 bool CDateToolsDlg::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_COMMAND && OnInputNotification(wParam)) {
-        result = TRUE;
-        return true;
-    }
     return Route(kMessages, message, wParam, lParam, result) ||
            fw::Dialog::ProcessMessage(message, wParam, lParam, result);
 }
 
 bool CDateToolsDlg::OnInitDialog() {
     fw::Dialog::OnInitDialog();
-    fw::Annotations annotations;
+    fw::Annotations& annotations = m_annotations;
     for (int i = 0; i < kToolFieldCount; ++i) {
         const auto field = static_cast<ToolField>(i);
         const char* name = ToolFieldName(field);
         if (!name) continue;  // a check box, named by its own text
         annotations.SetName(Item(field), name);
-        if (field != Unit && field != ShiftDirection) fw::DisableInputMethod(Item(field));
+        const bool box = field != Unit && field != ShiftDirection &&
+                         DigitFieldIndex(field) == std::size(kDigitFields);
+        if (box) BindDateField(Item(field));
     }
     for (size_t i = 0; i < std::size(kDigitFields); ++i) {
-        m_digitFields[i].Attach(Item(kDigitFields[i]));
-        m_digitFields[i].Send(EM_LIMITTEXT, kDigitFields[i] == Amount ? 7 : 4);
-        m_digitFields[i].WatchPaste();
+        BindDateField(Item(kDigitFields[i]), &m_digitFields[i]);
+        m_digitFields[i].Send(EM_LIMITTEXT, kDigitFields[i] == Amount ? kAmountDigits : 4);
     }
-    for (const ToolField box : kDateBoxes)
-        SendMessageW(Item(box), CB_LIMITTEXT, kDateFieldTextLimit, 0);
+    for (int page = 0; page < 4; ++page)
+        annotations.SetName(GetDlgItem(m_hWnd, IDC_TOOLS_PAGE_PERIOD + page),
+                            kPageButtonNames[page]);
+    for (const auto& [id, year] : kTodayButtons)
+        annotations.SetName(GetDlgItem(m_hWnd, id), TodayButtonName(year));
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_RESULT));
-    annotations.SetName(GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST), kHolidayListName);
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST));
     Open(m_mainFormDates);
     return false;  // the page logic has put the focus on the page's first field
 }
 
-bool CDateToolsDlg::OnInputNotification(WPARAM wParam) {
-    const std::optional<ToolField> field = FieldOf(LOWORD(wParam));
-    if (!field) return false;
-    switch (HIWORD(wParam)) {
-        case EN_CHANGE:
-            if (*field == Amount)
-                OnAmountChange();
-            else
-                OnYearChange(*field);
-            return true;
-        case CBN_EDITCHANGE:
-            OnBoxEditChange(*field);
-            return true;
-        case CBN_SELCHANGE:
-            PostMessageW(m_hWnd, kChoiceSettled, 0, 0);
-            return true;
-        case BN_CLICKED:
-            OnChoiceChange();
-            return true;
-        case CBN_DROPDOWN:
-            OnDayListOpening(*field);
-            return true;
-        case EN_KILLFOCUS:
-        case CBN_KILLFOCUS:
-            OnFieldLeft();
-            return true;
-        case fw::kEditPaste:
-            OnPasteInto(*field);
-            return true;
-        default:
-            return false;
-    }
+void CDateToolsDlg::OnEditChange(int id) {
+    if (FieldOf(id) == Amount)
+        OnAmountChange();
+    else
+        OnYearChange(FieldOf(id));
 }
 
-void CDateToolsDlg::OnPasteInto(ToolField field) {
-    if (const std::optional<std::string> digits = OnPaste(field, fw::GetClipboardText(m_hWnd))) {
-        const std::wstring text = fw::ToUtf16(*digits);
-        SendMessageW(Item(field), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-    }
+void CDateToolsDlg::OnBoxEdit(int id) {
+    OnBoxEditChange(FieldOf(id));
+}
+
+// The box's edit part shows the chosen item only once the notification has returned.
+void CDateToolsDlg::OnListChoice() {
+    PostMessageW(m_hWnd, kChoiceSettled, 0, 0);
+}
+
+void CDateToolsDlg::OnDropDown(int id) {
+    OnDayListOpening(FieldOf(id));
+}
+
+void CDateToolsDlg::OnPasteInto(int id) {
+    ApplyPaste(m_digitFields[DigitFieldIndex(FieldOf(id))],
+               OnPaste(FieldOf(id), fw::GetClipboardText(m_hWnd)));
+}
+
+// An arrow key that moved the focus onto a page button clicks it: the page follows, the focus
+// stays on the button.
+void CDateToolsDlg::OnPageButton(int id) {
+    const bool byArrowKey = GetKeyState(VK_LEFT) < 0 || GetKeyState(VK_RIGHT) < 0 ||
+                            GetKeyState(VK_UP) < 0 || GetKeyState(VK_DOWN) < 0;
+    OnPageChosen(static_cast<ToolPage>(id - IDC_TOOLS_PAGE_PERIOD), byArrowKey);
+}
+
+void CDateToolsDlg::OnTodayButton(int id) {
+    OnToday(std::ranges::find(kTodayButtons, id, &TodayButton::id)->year);
 }
 
 // The holiday list answers the context-menu key for itself, as the result area cannot.
@@ -178,42 +194,6 @@ void CDateToolsDlg::OnContextMenu(HWND clicked, LPARAM where) {
         !fw::PutTextOnClipboard(m_hWnd, *TextToCopy())) {
         MessageBeep(MB_ICONWARNING);
     }
-}
-
-void CDateToolsDlg::OnPeriodPage() {
-    OnPageChosen(ToolPage::Period);
-}
-
-void CDateToolsDlg::OnShiftPage() {
-    OnPageChosen(ToolPage::Shift);
-}
-
-void CDateToolsDlg::OnAgePage() {
-    OnPageChosen(ToolPage::Age);
-}
-
-void CDateToolsDlg::OnHolidaysPage() {
-    OnPageChosen(ToolPage::Holidays);
-}
-
-void CDateToolsDlg::OnStartToday() {
-    OnToday(StartYear);
-}
-
-void CDateToolsDlg::OnEndToday() {
-    OnToday(EndYear);
-}
-
-void CDateToolsDlg::OnBaseToday() {
-    OnToday(BaseYear);
-}
-
-void CDateToolsDlg::OnReferenceToday() {
-    OnToday(ReferenceYear);
-}
-
-void CDateToolsDlg::OnChoiceSettled() {
-    OnChoiceChange();
 }
 
 void CDateToolsDlg::OnHelp() {
@@ -300,6 +280,10 @@ void CDateToolsDlg::SetResultText(const std::string& text) {
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
+}
+
+void CDateToolsDlg::NameResultArea(const std::string& name) {
+    m_annotations.SetName(ResultArea(), name);
 }
 
 void CDateToolsDlg::AnnounceResult() {

@@ -1,4 +1,4 @@
-#include "ui/FieldNumber.h"
+#include "ui/entry/FieldNumber.h"
 
 #include <cstdint>
 #include <limits>
@@ -28,4 +28,17 @@ bool AwaitsSecondDigit(std::string_view boxText) {
 
 std::string TwoColumnNumber(int n) {
     return FormatIntegers("%2d", {n});
+}
+
+bool IsDigitText(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) return false;
+    return text.find_first_not_of("0123456789", start) == std::string_view::npos;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const std::size_t start = text.find_first_not_of(kBlanks);
+    if (start == std::string_view::npos) return {};
+    return text.substr(start, text.find_last_not_of(kBlanks) - start + 1);
 }

@@ -10,7 +10,7 @@
 
 #include "calendar/DateMath.h"
 #include "calendar/Holidays.h"
-#include "ui/DateToolsForm.h"
+#include "ui/tools/DateToolsForm.h"
 
 // The unit list's items; the first four are PeriodUnit's.
 enum class ShiftUnit { Days, Weeks, Months, Years, WorkingDays };

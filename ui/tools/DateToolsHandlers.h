@@ -9,21 +9,19 @@
 #include <string_view>
 
 #include "calendar/Holidays.h"
-#include "ui/DateToolsForm.h"
-#include "ui/DateToolsResults.h"
+#include "ui/entry/DateEntry.h"
+#include "ui/tools/DateToolsForm.h"
+#include "ui/tools/DateToolsResults.h"
 
-struct DatePair {
-    CivilDate start;
-    CivilDate end;
-};
-
-class DateToolsHandlers : public DateToolsForm {
+class DateToolsHandlers : public DateToolsForm, private EntryControls {
 public:
     // Fills the lists and the dates and shows the first page: 기간 with the main form's dates
     // when it holds two, else 더하기/빼기. The base and reference dates start as today.
     void Open(const std::optional<DatePair>& mainFormDates);
 
-    void OnPageChosen(ToolPage page);
+    // A page button chosen: with the mouse or its mnemonic the focus goes into the page; by an
+    // arrow key (stepping through the buttons) it stays on the button.
+    void OnPageChosen(ToolPage page, bool focusStays = false);
     // The user's edits of a year, a month or day box, or the amount.
     void OnYearChange(ToolField year);
     void OnBoxEditChange(ToolField box);
@@ -37,9 +35,9 @@ public:
     // The focus left an input: a result typed there is read out now.
     void OnFieldLeft();
     // Text pasted into a year or the amount field: a whole date pasted into a year field fills
-    // the date; digits that fit the field come back, to be inserted as if typed; anything else
-    // is refused. Nothing comes back when the paste is done with.
-    std::optional<std::string> OnPaste(ToolField field, std::string_view cp949Text);
+    // the date; digits that fit the field are to be inserted as if typed; anything else is
+    // refused.
+    PasteOutcome OnPaste(ToolField field, std::string_view cp949Text);
 
     // What the copy command takes; nothing while the page shows no result.
     const std::optional<std::string>& TextToCopy() const { return copy_; }
@@ -47,29 +45,42 @@ public:
     // The holiday calendar the results use, with the user's file applied: the file is read on
     // the first call.
     const HolidayCalendar& Calendar();
+    // What the user's file calls for under every result (its bad lines, or that it is
+    // unreadable); empty while the calendar has not been asked for or the file is fine.
+    const std::string& FileReport() const { return fileReport_; }
 
 protected:
+    DateToolsHandlers();
     ~DateToolsHandlers() = default;
 
 private:
     enum class Announce { Now, WhenLeft };
 
+    // The entries name the fields by number; their writes run no typing aids.
+    std::string EntryText(int field) override;
+    void WriteEntry(int field, const std::string& text) override;
+    void ClearEntryList(int field) override;
+    void AddEntryItem(int field, const std::string& text) override;
+    void FocusEntry(int field) override;
+
     // Writes a field without running its own change handler's typing aids.
     void Write(ToolField field, const std::string& text);
-    void FillDate(ToolField year, CivilDate date);
-    void RebuildDayList(ToolField year);
+    DateEntry& EntryOf(ToolField field);
+    // The step a field's edit took: a completed one is read out now, any other once left.
+    void Refresh(EntryStep step);
     // Recomputes the page's result; a new one is read out now or once the field is left.
     void Refresh(Announce announce);
 
     ToolPage page_ = ToolPage::Shift;
     bool writing_ = false;
+    bool moving_ = false;
     std::string shown_;
+    std::string areaName_;
     std::optional<std::string> copy_;
     bool unannounced_ = false;
-    // Items in each date's day list, by the date's index (0 = start .. 4 = reference).
-    std::array<int, 5> dayListLength_{};
+    // The five dates, in tab order: start, end, base, birth, reference.
+    std::array<DateEntry, 5> dates_;
     HolidayCalendar calendar_;
     bool calendarLoaded_ = false;
-    // What the user's file calls for under every result: its bad lines, or that it is unreadable.
     std::string fileReport_;
 };

@@ -9,10 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "framework/Accessibility.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "res/resource.h"
-#include "ui/DateToolsHandlers.h"
+#include "ui/tools/DateToolsHandlers.h"
 
 class CDateToolsDlg : public fw::Dialog, public DateToolsHandlers {
 public:
@@ -40,26 +41,22 @@ protected:
     bool OnInitDialog() override;
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
+    void NameResultArea(const std::string& name) override;
+
+    // The handlers of kMessages; an id is a control's of the range its entry routes.
+    void OnPageButton(int id);
+    void OnTodayButton(int id);
+    void OnEnter() {}
+    void OnEditChange(int id);
+    void OnBoxEdit(int id);
+    void OnListChoice();
+    void OnDropDown(int id);
+    void OnPasteInto(int id);
+    void OnContextMenu(HWND clicked, LPARAM where);
+    void OnHelp();
+
 private:
     static const fw::Message<CDateToolsDlg> kMessages[];
-
-    // Called through kMessages, which cppcheck does not follow.
-    void OnPeriodPage();                             // cppcheck-suppress unusedPrivateFunction
-    void OnShiftPage();                              // cppcheck-suppress unusedPrivateFunction
-    void OnAgePage();                                // cppcheck-suppress unusedPrivateFunction
-    void OnHolidaysPage();                           // cppcheck-suppress unusedPrivateFunction
-    void OnStartToday();                             // cppcheck-suppress unusedPrivateFunction
-    void OnEndToday();                               // cppcheck-suppress unusedPrivateFunction
-    void OnBaseToday();                              // cppcheck-suppress unusedPrivateFunction
-    void OnReferenceToday();                         // cppcheck-suppress unusedPrivateFunction
-    void OnEnter() {}                                // cppcheck-suppress unusedPrivateFunction
-    void OnChoiceSettled();                          // cppcheck-suppress unusedPrivateFunction
-    void OnContextMenu(HWND clicked, LPARAM where);  // cppcheck-suppress unusedPrivateFunction
-    void OnHelp();                                   // cppcheck-suppress unusedPrivateFunction
-
-    // A notification of one of the inputs; false when it is none of theirs.
-    bool OnInputNotification(WPARAM wParam);
-    void OnPasteInto(ToolField field);
 
     HWND Item(ToolField field) const;
     // The page's result area: the holiday list on the holiday page.
@@ -67,4 +64,5 @@ private:
 
     std::optional<DatePair> m_mainFormDates;
     fw::Edit m_digitFields[7];  // the six year fields and the amount, for their pastes
+    fw::Annotations m_annotations;
 };

@@ -1,4 +1,4 @@
-#include "ui/ResultMenu.h"
+#include "ui/form/ResultMenu.h"
 
 #include <windowsx.h>
 
@@ -9,9 +9,9 @@
 #include "framework/Menu.h"
 #include "framework/Window.h"
 #include "res/resource.h"
-#include "ui/CountToCopy.h"
-#include "ui/DateToolsTexts.h"
-#include "ui/FormTexts.h"
+#include "ui/form/CountToCopy.h"
+#include "ui/tools/DateToolsTexts.h"
+#include "ui/form/FormTexts.h"
 
 namespace {
 

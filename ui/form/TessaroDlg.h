@@ -9,14 +9,16 @@
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/Shortcut.h"
 #include "res/resource.h"
-#include "ui/DateFormHandlers.h"
+#include "ui/form/DateFormHandlers.h"
 
 class CTessaroDlg : public fw::Dialog, public DateFormHandlers {
 public:
     enum { IDD = IDD_TESSARO_DIALOG };
 
-    explicit CTessaroDlg(HWND parent = nullptr);
+    // toolsAtStart: the date tools open over the form as soon as it shows ("Tessaro.exe /tools").
+    explicit CTessaroDlg(HWND parent = nullptr, bool toolsAtStart = false);
 
     std::string GetFieldText(FieldId field) override;
     void SetFieldInt(FieldId field, int value) override;
@@ -32,7 +34,7 @@ protected:
     void OnOK() override;
     bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
-    LocalDate ReadToday() override;
+    CivilDate ReadToday() override;
     void AnnounceResult() override;
 
     void OnSysCommand(UINT id, LPARAM lParam);
@@ -41,8 +43,7 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnContextMenu(HWND clicked, LPARAM where);
     void OnHelp();
-    void OnPasteStartYear();
-    void OnPasteEndYear();
+    void OnPasteIntoYear(int id);
     void OpenDateTools();
 
 private:
@@ -60,4 +61,6 @@ private:
     fw::ComboBox m_comboEndMonth;
     fw::ComboBox m_comboEndDay;
     HICON m_hIcon;
+    bool m_toolsAtStart;
+    fw::DialogShortcut m_toolsShortcut;  // Ctrl+D
 };
