@@ -20,7 +20,6 @@ calendar/Data_Day.cpp: return year >= kFirstYear && year <= kLastYear; ==> retur
 calendar/Data_Day.cpp: return month >= 1 && month <= kMonthsPerYear; ==> return month >= 1 && month < kMonthsPerYear;
 calendar/Data_Day.cpp: DayNumber({startYear, startMonth, startDay}) ==> DayNumber({startYear, startMonth, startDay}) + 1
 calendar/Data_Day.cpp: constexpr int kLongestMonth = 31; ==> constexpr int kLongestMonth = 30;
-calendar/Data_Day.cpp: LeapYearsThrough(endYear - 1) - ==> LeapYearsThrough(endYear) -
 calendar/Data_Day.cpp: return (year % 4 == 0 && year % 100 != 0) || ==> return (year % 4 == 0) ||
 calendar/Data_Day.cpp: || endDay > DaysInMonth(endYear, endMonth)) ==> || endDay > DaysInMonth(startYear, endMonth))
 calendar/Data_Day.cpp: if (startYear > endYear) return ==> if (startYear >= endYear) return
@@ -45,21 +44,21 @@ calendar/WorkingDays.cpp: calendar.HolidaysBetween(DateOf(first), to) ==> calend
 calendar/HolidayRules.cpp: date < rule.substitutesFrom ? ==> date.year < rule.substitutesFrom.year ?
 calendar/UserHolidayFile.cpp: length = 3, lowest = 0x800, ==> length = 3, lowest = 0,
 calendar/UserHolidayFile.cpp: length = 4, lowest = 0x10000, ==> length = 4, lowest = 0,
-calendar/LegalDeadline.cpp: if (!includeStart) start = DateOfDayNumber(DayNumber(base) + 1); ==>
+calendar/LegalDeadline.cpp: if (!includeStart) start = ==> if (includeStart) start =
 calendar/LegalDeadline.cpp: if (!calendar.IsWorkingDay(*counted)) { ==> if (false) {
 calendar/ScheduledElections.cpp: IsHolidayOn(holidays, AddDays(day, 1))) { ==> false) {
 # The typing aids: the year rule, complete fields, typed days, the month and day lists.
 ui/form/TypingAids.cpp: if (startYear > endYear) SetFieldText(EndYear, ""); ==> if (startYear >= endYear) SetFieldText(EndYear, "");
 ui/form/TypingAids.cpp: start_.OnBoxEditChange(Number(StartMonth)); ==> end_.OnBoxEditChange(Number(EndMonth));
 ui/form/TypingAids.cpp: return month >= 1 && month <= 12; ==> return month >= 1 && month < 12;
-ui/form/TypingAids.cpp: if (!IsMonth(startMonth)) return; ==>
+ui/form/TypingAids.cpp: if (!IsMonth(startMonth)) return; ==> if (!IsMonth(startMonth + 1)) return;
 ui/form/TypingAids.cpp: startYear == endYear ? startMonth : 1 ==> startYear <= endYear ? startMonth : 1
 ui/form/TypingAids.cpp: startYear == endYear && startMonth == endMonth; ==> startYear <= endYear && startMonth == endMonth;
 ui/form/TypingAids.cpp: startYear == endYear && startMonth == endMonth; ==> startYear == endYear && startMonth <= endMonth;
 ui/form/TypingAids.cpp: sameMonth ? startDay : 1 ==> sameMonth ? startDay + 1 : 1
 ui/form/TypingAids.cpp: DaysInMonth(endYear, endMonth) ==> DaysInMonth(startYear, endMonth)
 ui/form/TypingAids.cpp: endMonth == 0 ? 31 ==> endMonth == 0 ? 30
-ui/form/TypingAids.cpp: static_cast<int>(FieldId::EndYear)}; ==> static_cast<int>(FieldId::EndMonth)};
+ui/form/TypingAids.cpp: end_.OnBoxEditChange(Number(EndMonth)); ==> end_.OnBoxEditChange(Number(EndDay));
 ui/entry/DateEntry.cpp: constexpr std::size_t kYearDigits = 4; ==> constexpr std::size_t kYearDigits = 3;
 ui/entry/DateEntry.cpp: : ParseFieldInt(text) < 0; ==> : ParseFieldInt(text) < -1;
 ui/entry/DateEntry.cpp: if (text.size() < kCompleteBox) return EntryStep::Typing; ==> if (text.size() <= kCompleteBox) return EntryStep::Typing;
@@ -81,7 +80,7 @@ ui/form/FormCommands.cpp: start_.Fill(ReadToday()); ==> end_.Fill(ReadToday());
 ui/form/FormCommands.cpp: date->OfferDays(1, 31); ==> date->OfferDays(1, 30);
 ui/form/FormCommands.cpp: date->OfferMonths(1); ==> date->OfferMonths(2);
 ui/form/FormCommands.cpp: if (outcome.focus) FocusField(*outcome.focus); ==>
-ui/form/FormCommands.cpp: today.year, today.month, today.day); ==> today.year, today.day, today.month);
+ui/form/FormCommands.cpp: {today.year, today.month, today.day} ==> {today.year, today.day, today.month}
 # Reading a field's number and writing list items; the form's texts.
 ui/entry/FieldNumber.cpp: "%2d" ==> "%d"
 ui/entry/FieldNumber.cpp: "%2d" ==> "%02d"
@@ -117,8 +116,11 @@ tests_of() {
     case $1 in
         calendar/DateMath.cpp | calendar/KoreanDateText.cpp)
             echo "calendar_tests ^(ShiftDate|BreakDownPeriod|AgeOn|KoreanDateText|DateMath)" ;;
+        calendar/Holidays.cpp | calendar/HolidayRules.cpp | calendar/ScheduledElections.cpp | \
+            calendar/UserHolidayFile.cpp | calendar/WorkingDays.cpp | calendar/LegalDeadline.cpp)
+            echo "holiday_tests ^(Holidays|UserHolidayFile|WorkingDays)" ;;
         calendar/*) echo "calendar_tests ^(DateSpan|LeapYear)" ;;
-        ui/*) echo "form_tests ^(EntryAssist|FormCommands|FieldN|UserSequence)" ;;
+        ui/*) echo "form_tests ^(EntryAssist|FormCommands|FieldN|UserSequence|DateTools|PastedDate)" ;;
         *) return 1 ;;
     esac
 }
@@ -131,7 +133,7 @@ git ls-files -z --cached --others --exclude-standard | tar -c --null -T - | tar 
     fail "could not copy the sources to $src"
 (cd "$src" && cmake --preset native >"$work/log" 2>&1) ||
     fail "configuring the copy failed: $(tail -1 "$work/log")"
-cmake --build "$build" -j2 --target calendar_tests form_tests guide_tests >"$work/log" 2>&1 ||
+cmake --build "$build" -j2 >"$work/log" 2>&1 ||
     fail "the unmutated tests do not build: $(grep -m1 -E 'error' "$work/log")"
 ctest --test-dir "$build" -j2 --no-tests=error >"$work/log" 2>&1 ||
     fail "the unmutated tests fail: $(grep -m1 -E 'tests failed' "$work/log")"

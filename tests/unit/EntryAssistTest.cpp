@@ -121,7 +121,7 @@ TEST(EntryAssist, StartDayListFollowsTheStartMonthAndLeapYears) {
         int last;
     } cases[] = {
         {"2009", "1", 31}, {"2009", "4", 30}, {"2008", "2", 29}, {"2000", "2", 29},
-        {"", "2", 29},     {"2009", "2", 28}, {"1900", "2", 28},
+        {"", "2", 29},     {"2009", "2", 28}, {"1900", "2", 28}, {"2009", "12", 31},
     };
     for (const auto& c : cases) {
         FakeDateForm form;
