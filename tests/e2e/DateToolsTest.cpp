@@ -208,7 +208,7 @@ TEST(DateTools, ShiftPageMovesADeadlineOffDaysOffAndCountsWorkingDays) {
     app.Focus(kUnit);
     app.Press(VK_DOWN);
     app.Press(VK_DOWN);  // 개월
-    app.PressAlt('N');
+    app.PressAlt('M');
     EXPECT_EQ(app.Text(kToolsResult),
               L"2026년 10월 6일 화요일\r\n토요일·공휴일이라 다음 근무일로 옮겼습니다 (민법 "
               L"제161조): 2026년 10월 3일 토요일 개천절, 2026년 10월 4일 일요일, 2026년 10월 5일 "

@@ -75,7 +75,7 @@ void Tour() {
     Shot("tools-period", both);
     app.PressAlt('A');
     app.Type(L"2026090330");  // 30 days on: 개천절, a Saturday
-    app.PressAlt('N');
+    app.PressAlt('M');
     Shot("tools-shift", both);
     app.PressAlt('G');
     app.Type(L"19900520");

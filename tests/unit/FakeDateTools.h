@@ -34,6 +34,7 @@ public:
     int GetSelection(ToolField field) override { return Box(field).selection; }
     void SetSelection(ToolField field, int index) override { Box(field).selection = index; }
     bool IsChecked(ToolField field) override { return Box(field).checked; }
+    void SetChecked(ToolField field, bool checked) override { Box(field).checked = checked; }
     void FocusField(ToolField field) override;
     void ShowPage(ToolPage page) override { shownPage = page; }
     void SetResultText(const std::string& text) override { result = text; }

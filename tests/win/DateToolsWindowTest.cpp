@@ -62,8 +62,7 @@ TEST(DateToolsWindow, EachPageShowsItsOwnControlsInsideTheWindowWithoutOverlapAn
     WithOpenTools([](TestTools& tools) {
         RECT client{};
         GetClientRect(tools.m_hWnd, &client);
-        for (const int page : {IDC_TOOLS_PAGE_PERIOD, IDC_TOOLS_PAGE_SHIFT, IDC_TOOLS_PAGE_AGE,
-                               IDC_TOOLS_PAGE_HOLIDAYS}) {
+        for (int page = IDC_TOOLS_PAGE_PERIOD; page <= IDC_TOOLS_PAGE_HOLIDAYS; ++page) {
             SendMessageW(tools.Item(page), BM_CLICK, 0, 0);
             std::vector<HWND> shown;
             for (HWND c = GetWindow(tools.m_hWnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {

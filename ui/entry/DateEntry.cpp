@@ -15,6 +15,7 @@ constexpr std::size_t kCompleteBox = 2;
 constexpr int kMonths = 12;
 constexpr int kLongestMonth = 31;
 constexpr int kLeapFebruary = 29;
+constexpr int kLongestLunarMonth = 30;
 
 bool IsMonth(int month) {
     return month >= 1 && month <= kMonths;
@@ -122,7 +123,9 @@ DateReading DateEntry::Read() {
                           (date.year > 0 || yearText.size() >= kYearDigits) && date.month > 0 &&
                           date.day > 0;
     if (!complete) return {DateReading::Incomplete, date};
-    return {IsValidDate(date) ? DateReading::Valid : DateReading::Nonexistent, date};
+    const bool exists =
+        lunar_ ? IsMonth(date.month) && date.day <= kLongestLunarMonth : IsValidDate(date);
+    return {exists ? DateReading::Valid : DateReading::Nonexistent, date};
 }
 
 void DateEntry::OfferMonths(int first) {
@@ -142,8 +145,8 @@ void DateEntry::Offer(int field, int first, int last) {
 void DateEntry::FollowDate() {
     const std::string yearText = controls_.EntryText(year_);
     const int month = ParseFieldInt(controls_.EntryText(MonthField()));
-    int length = kLongestMonth;
-    if (IsMonth(month)) {
+    int length = lunar_ ? kLongestLunarMonth : kLongestMonth;
+    if (IsMonth(month) && !lunar_) {
         const int year = ParseFieldInt(yearText);
         const bool yearKnown = yearText.size() == kYearDigits && IsDigitText(yearText) && year >= 1;
         length = yearKnown ? DaysInMonth(year, month) : LongestDays(month);
@@ -153,4 +156,8 @@ void DateEntry::FollowDate() {
     OfferDays(1, length);
     controls_.WriteEntry(DayField(), dayText);
     listedDays_ = length;
+}
+
+void DateEntry::SetLunar(bool lunar) {
+    lunar_ = lunar;
 }

@@ -97,6 +97,10 @@ public:
     // The day list as the month and year give it (29 in February and 31 without a month while
     // the year is unknown); rebuilt, keeping the typed day, only when its length changes.
     void FollowDate();
+    // A lunar date: every month offers 1..30 (its length needs the year and whether it is a
+    // leap month, which the page knows), and any such day reads as a date. The day list follows
+    // at the next FollowDate.
+    void SetLunar(bool lunar);
 
 private:
     int LastTypedDay();
@@ -108,6 +112,7 @@ private:
     int year_;
     int afterDay_;
     int listedDays_ = 0;
+    bool lunar_ = false;
 };
 
 // Judges a year field's text by the rules: emptied (Emptied), four digits (Completed), or not

@@ -22,9 +22,10 @@ namespace {
 constexpr UINT kChoiceSettled = WM_APP + 1;
 constexpr UINT kCopyCommand = 1;
 
-constexpr ToolField kDigitFields[] = {StartYear,     EndYear, BaseYear,   BirthYear,
-                                      ReferenceYear, Amount,  HolidayYear};
-static_assert(IDC_TOOLS_HOLIDAY_YEAR - IDC_TOOLS_START_YEAR == kToolFieldCount - 1,
+constexpr ToolField kDigitFields[] = {StartYear,     EndYear,        BaseYear,    BirthYear,
+                                      ReferenceYear, Amount,         HolidayYear, SolarYear,
+                                      LunarYear,     AnniversaryYear};
+static_assert(IDC_TOOLS_ANNIVERSARY_LUNAR - IDC_TOOLS_START_YEAR == kToolFieldCount - 1,
               "the inputs' ids follow the order of their fields");
 // The user's holiday file, under %APPDATA%: "Tessaro\공휴일.txt".
 constexpr wchar_t kUserHolidayFile[] = L"Tessaro\\\uACF5\uD734\uC77C.txt";
@@ -32,16 +33,16 @@ constexpr wchar_t kUserHolidayFile[] = L"Tessaro\\\uACF5\uD734\uC77C.txt";
 constexpr size_t kUserHolidayFileLimit = 1 << 20;
 
 constexpr UINT kFirstInput = IDC_TOOLS_START_YEAR;
-constexpr UINT kLastInput = IDC_TOOLS_HOLIDAY_YEAR;
+constexpr UINT kLastInput = IDC_TOOLS_ANNIVERSARY_LUNAR;
 
 struct TodayButton {
     int id;
     ToolField year;
 };
-constexpr TodayButton kTodayButtons[] = {{IDC_TOOLS_START_TODAY, StartYear},
-                                         {IDC_TOOLS_END_TODAY, EndYear},
-                                         {IDC_TOOLS_BASE_TODAY, BaseYear},
-                                         {IDC_TOOLS_REFERENCE_TODAY, ReferenceYear}};
+constexpr TodayButton kTodayButtons[] = {
+    {IDC_TOOLS_START_TODAY, StartYear}, {IDC_TOOLS_END_TODAY, EndYear},
+    {IDC_TOOLS_BASE_TODAY, BaseYear},   {IDC_TOOLS_REFERENCE_TODAY, ReferenceYear},
+    {IDC_TOOLS_SOLAR_TODAY, SolarYear}, {IDC_TOOLS_ANNIVERSARY_TODAY, AnniversaryYear}};
 
 int IdOf(ToolField field) {
     return IDC_TOOLS_START_YEAR + static_cast<int>(field);
@@ -57,22 +58,47 @@ std::size_t DigitFieldIndex(ToolField field) {
                                     std::begin(kDigitFields));
 }
 
-// The page a control belongs to; nothing for the radio buttons, the result area and 닫기.
-std::optional<ToolPage> PageOf(int id) {
-    if (id >= static_cast<int>(kFirstInput) && id <= static_cast<int>(kLastInput)) {
-        const ToolField field = FieldOf(id);
-        if (field <= PeriodIncludeStart) return ToolPage::Period;
-        if (field <= ShiftIncludeStart || field == ShiftToWorkingDay) return ToolPage::Shift;
-        return field == HolidayYear ? ToolPage::Holidays : ToolPage::Age;
-    }
-    if (id == IDC_TOOLS_HOLIDAY_LIST ||
-        (id >= IDC_TOOLS_HOLIDAY_LABEL_FIRST && id < IDC_TOOLS_HOLIDAY_LABEL_FIRST + 10))
-        return ToolPage::Holidays;
-    if (id >= IDC_TOOLS_PERIOD_LABEL_FIRST && id < IDC_TOOLS_SHIFT_LABEL_FIRST)
-        return ToolPage::Period;
-    if (id >= IDC_TOOLS_SHIFT_LABEL_FIRST && id < IDC_TOOLS_AGE_LABEL_FIRST) return ToolPage::Shift;
-    if (id >= IDC_TOOLS_AGE_LABEL_FIRST && id < IDC_TOOLS_AGE_LABEL_FIRST + 10)
+// The page of an input, by the order of the fields.
+ToolPage PageOfField(ToolField field) {
+    if (field <= PeriodIncludeStart) return ToolPage::Period;
+    if (field <= ShiftIncludeStart || field == ShiftToWorkingDay) return ToolPage::Shift;
+    if (field <= ReferenceDay || field == BirthIsLunar || field == BirthLeapMonth)
         return ToolPage::Age;
+    if (field == HolidayYear) return ToolPage::Holidays;
+    if (field <= LunarLeapMonth) return ToolPage::Lunar;
+    return ToolPage::Anniversaries;
+}
+
+// Each page's range of labels and buttons, and the list that shows its result (0: the result
+// area).
+struct PageControls {
+    ToolPage page;
+    int firstLabel;
+    int list;
+};
+constexpr PageControls kPageControls[] = {
+    {ToolPage::Period, IDC_TOOLS_PERIOD_LABEL_FIRST, 0},
+    {ToolPage::Shift, IDC_TOOLS_SHIFT_LABEL_FIRST, 0},
+    {ToolPage::Age, IDC_TOOLS_AGE_LABEL_FIRST, 0},
+    {ToolPage::Holidays, IDC_TOOLS_HOLIDAY_LABEL_FIRST, IDC_TOOLS_HOLIDAY_LIST},
+    {ToolPage::Lunar, IDC_TOOLS_LUNAR_LABEL_FIRST, IDC_TOOLS_LUNAR_LIST},
+    {ToolPage::Anniversaries, IDC_TOOLS_ANNIVERSARY_LABEL_FIRST, IDC_TOOLS_ANNIVERSARY_LIST},
+};
+constexpr int kLabelRange = 10;
+
+int ListOf(ToolPage page) {
+    return std::ranges::find(kPageControls, page, &PageControls::page)->list;
+}
+
+// The page a control belongs to; nothing for the page buttons, the result area and 닫기.
+std::optional<ToolPage> PageOf(int id) {
+    if (id >= static_cast<int>(kFirstInput) && id <= static_cast<int>(kLastInput))
+        return PageOfField(FieldOf(id));
+    if (id == IDC_TOOLS_ANNIVERSARY_SAVE) return ToolPage::Anniversaries;
+    for (const PageControls& page : kPageControls) {
+        if (id == page.list || (id >= page.firstLabel && id < page.firstLabel + kLabelRange))
+            return page.page;
+    }
     return std::nullopt;
 }
 
@@ -85,6 +111,8 @@ const fw::Message<CDateToolsDlg> CDateToolsDlg::kMessages[] = {
     {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_END_TODAY,       &CDateToolsDlg::OnTodayButton},
     {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_BASE_TODAY,      &CDateToolsDlg::OnTodayButton},
     {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_REFERENCE_TODAY, &CDateToolsDlg::OnTodayButton},
+    {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_SOLAR_TODAY,     &CDateToolsDlg::OnTodayButton},
+    {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_ANNIVERSARY_TODAY, &CDateToolsDlg::OnTodayButton},
     // Enter: the results are already there, and the window stays open.
     {WM_COMMAND,     BN_CLICKED,     IDOK,                      &CDateToolsDlg::OnEnter},
     // The inputs, by ranges of their ids.
@@ -126,13 +154,15 @@ bool CDateToolsDlg::OnInitDialog() {
         BindDateField(Item(kDigitFields[i]), &m_digitFields[i]);
         m_digitFields[i].Send(EM_LIMITTEXT, kDigitFields[i] == Amount ? kAmountDigits : 4);
     }
-    for (int page = 0; page < 4; ++page)
+    for (int page = 0; page < kToolPageCount; ++page)
         annotations.SetName(GetDlgItem(m_hWnd, IDC_TOOLS_PAGE_PERIOD + page),
                             kPageButtonNames[page]);
     for (const auto& [id, year] : kTodayButtons)
         annotations.SetName(GetDlgItem(m_hWnd, id), TodayButtonName(year));
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_RESULT));
-    annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST));
+    for (const PageControls& page : kPageControls) {
+        if (page.list) annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, page.list));
+    }
     Open(m_mainFormDates);
     return false;  // the page logic has put the focus on the page's first field
 }
@@ -174,11 +204,11 @@ void CDateToolsDlg::OnTodayButton(int id) {
     OnToday(std::ranges::find(kTodayButtons, id, &TodayButton::id)->year);
 }
 
-// The holiday list answers the context-menu key for itself, as the result area cannot.
+// A page's list answers the context-menu key for itself, as the result area cannot.
 void CDateToolsDlg::OnContextMenu(HWND clicked, LPARAM where) {
     HWND area = ResultArea();
     std::optional<POINT> at = ResultMenuPoint(m_hWnd, area, clicked, where);
-    if (!at && clicked == area && Page() == ToolPage::Holidays) {
+    if (!at && clicked == area && ListOf(Page())) {
         RECT rect{};
         GetWindowRect(area, &rect);
         at = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -205,8 +235,8 @@ HWND CDateToolsDlg::Item(ToolField field) const {
 }
 
 HWND CDateToolsDlg::ResultArea() const {
-    return GetDlgItem(m_hWnd,
-                      Page() == ToolPage::Holidays ? IDC_TOOLS_HOLIDAY_LIST : IDC_TOOLS_RESULT);
+    const int list = ListOf(Page());
+    return GetDlgItem(m_hWnd, list ? list : IDC_TOOLS_RESULT);
 }
 
 std::string CDateToolsDlg::GetText(ToolField field) {
@@ -241,6 +271,10 @@ bool CDateToolsDlg::IsChecked(ToolField field) {
     return IsDlgButtonChecked(m_hWnd, IdOf(field)) == BST_CHECKED;
 }
 
+void CDateToolsDlg::SetChecked(ToolField field, bool checked) {
+    CheckDlgButton(m_hWnd, IdOf(field), checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
 void CDateToolsDlg::FocusField(ToolField field) {
     GotoControl(Item(field));
 }
@@ -253,7 +287,7 @@ void CDateToolsDlg::ShowPage(ToolPage page) {
         const std::optional<ToolPage> owner = PageOf(id);
         bool shown = owner == page;
         if (id == IDC_TOOLS_RESULT || id == IDC_TOOLS_RESULT_RULE)
-            shown = page != ToolPage::Holidays;
+            shown = !ListOf(page);
         else if (!owner)
             continue;
         ShowWindow(child, shown ? SW_SHOW : SW_HIDE);
@@ -263,13 +297,13 @@ void CDateToolsDlg::ShowPage(ToolPage page) {
                      IDC_TOOLS_PAGE_PERIOD + static_cast<int>(page));
 }
 
-// On the holiday page the result goes to its list, a line an item.
+// On a page with a list the result goes to the list, a line an item.
 void CDateToolsDlg::SetResultText(const std::string& text) {
-    if (Page() != ToolPage::Holidays) {
+    if (!ListOf(Page())) {
         SetItemText(IDC_TOOLS_RESULT, text);
         return;
     }
-    HWND list = GetDlgItem(m_hWnd, IDC_TOOLS_HOLIDAY_LIST);
+    HWND list = ResultArea();
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (size_t start = 0; start <= text.size();) {

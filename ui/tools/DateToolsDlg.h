@@ -1,6 +1,6 @@
-// The date tools window: a modal dialog over the date form with four pages (기간,
-// 더하기/빼기, 만 나이, 공휴일). It carries out the DateToolsForm operations on the real controls
-// and routes each notification to the page logic of DateToolsHandlers.
+// The date tools window: a modal dialog over the date form with six pages (기간,
+// 더하기/빼기, 만 나이, 음력, 기념일, 공휴일). It carries out the DateToolsForm operations on the
+// real controls and routes each notification to the page logic of DateToolsHandlers.
 #pragma once
 
 #include <windows.h>
@@ -29,6 +29,7 @@ public:
     int GetSelection(ToolField field) override;
     void SetSelection(ToolField field, int index) override;
     bool IsChecked(ToolField field) override;
+    void SetChecked(ToolField field, bool checked) override;
     void FocusField(ToolField field) override;
     void ShowPage(ToolPage page) override;
     void SetResultText(const std::string& text) override;
@@ -59,10 +60,10 @@ private:
     static const fw::Message<CDateToolsDlg> kMessages[];
 
     HWND Item(ToolField field) const;
-    // The page's result area: the holiday list on the holiday page.
+    // The page's result area: its list on a page that answers with one.
     HWND ResultArea() const;
 
     std::optional<DatePair> m_mainFormDates;
-    fw::Edit m_digitFields[7];  // the six year fields and the amount, for their pastes
+    fw::Edit m_digitFields[10];  // the year fields and the amount, for their pastes
     fw::Annotations m_annotations;
 };

@@ -1,7 +1,7 @@
-// The controls of the date tools window as its page logic sees them: three pages of date
-// fields, an amount with its unit and direction, three check boxes, a page with a year field
-// and one result area (on the holiday page, its list). Texts are CP949 byte strings. The main
-// form's DateForm is separate; the two windows share only the typing rules.
+// The controls of the date tools window as its page logic sees them: pages of date fields, an
+// amount with its unit and direction, check boxes, a page with a year field and one result area
+// (on the pages that answer with a list of lines, their list). Texts are CP949 byte strings. The
+// main form's DateForm is separate; the two windows share only the typing rules.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +11,9 @@
 
 #include "calendar/DateMath.h"
 
-enum class ToolPage { Period, Shift, Age, Holidays };
+// The pages, in the order of their buttons.
+enum class ToolPage { Period, Shift, Age, Lunar, Anniversaries, Holidays };
+constexpr int kToolPageCount = static_cast<int>(ToolPage::Holidays) + 1;
 
 // Every input of the window. Each date is three consecutive fields: year, month, day.
 enum class ToolField {
@@ -37,8 +39,22 @@ enum class ToolField {
     ReferenceDay,
     ShiftToWorkingDay,  // 더하기/빼기: a result on a day off moves to the next working day
     HolidayYear,
+    SolarYear,  // 음력: the solar date to convert
+    SolarMonth,
+    SolarDay,
+    LunarYear,  // 음력: the lunar date to convert, with its 윤달 check box
+    LunarMonth,
+    LunarDay,
+    LunarLeapMonth,
+    BirthIsLunar,  // 만 나이: the birth date is a lunar one, of a leap month with the second box
+    BirthLeapMonth,
+    AnniversaryYear,  // 기념일: the base date
+    AnniversaryMonth,
+    AnniversaryDay,
+    AnniversaryIncludeStart,
+    AnniversaryLunarYearly,
 };
-constexpr int kToolFieldCount = static_cast<int>(ToolField::HolidayYear) + 1;
+constexpr int kToolFieldCount = static_cast<int>(ToolField::AnniversaryLunarYearly) + 1;
 // The amount takes up to seven digits.
 constexpr std::size_t kAmountDigits = 7;
 
@@ -55,6 +71,8 @@ public:
     virtual int GetSelection(ToolField field) = 0;
     virtual void SetSelection(ToolField field, int index) = 0;
     virtual bool IsChecked(ToolField field) = 0;
+    // Checks or clears a check box; raises nothing.
+    virtual void SetChecked(ToolField field, bool checked) = 0;
     // Moves the focus as Tab does, so that the field's text is selected.
     virtual void FocusField(ToolField field) = 0;
     // Shows the page's controls, hides the others' and checks the page's radio button.

@@ -78,8 +78,8 @@ private:
     std::string areaName_;
     std::optional<std::string> copy_;
     bool unannounced_ = false;
-    // The five dates, in tab order: start, end, base, birth, reference.
-    std::array<DateEntry, 5> dates_;
+    // The dates, in field order: start, end, base, birth, reference, solar, lunar, anniversary.
+    std::array<DateEntry, 8> dates_;
     HolidayCalendar calendar_;
     bool calendarLoaded_ = false;
     std::string fileReport_;

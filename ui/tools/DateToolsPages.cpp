@@ -110,6 +110,10 @@ const ToolsPage& PageFor(ToolPage page) {
             return kShiftPage;
         case ToolPage::Age:
             return kAgePage;
+        case ToolPage::Lunar:
+            return kLunarPage;
+        case ToolPage::Anniversaries:
+            return kAnniversariesPage;
         case ToolPage::Holidays:
             break;
     }
@@ -117,12 +121,17 @@ const ToolsPage& PageFor(ToolPage page) {
 }
 
 DateToolsHandlers::DateToolsHandlers()
-    : dates_{
-          DateEntry(*this, kToolsRules, Number(StartYear), Number(AfterDay(StartYear))),
-          DateEntry(*this, kToolsRules, Number(EndYear), Number(AfterDay(EndYear))),
-          DateEntry(*this, kToolsRules, Number(BaseYear), Number(AfterDay(BaseYear))),
-          DateEntry(*this, kToolsRules, Number(BirthYear), Number(AfterDay(BirthYear))),
-          DateEntry(*this, kToolsRules, Number(ReferenceYear), Number(AfterDay(ReferenceYear)))} {}
+    : dates_{DateEntry(*this, kToolsRules, Number(StartYear), Number(AfterDay(StartYear))),
+             DateEntry(*this, kToolsRules, Number(EndYear), Number(AfterDay(EndYear))),
+             DateEntry(*this, kToolsRules, Number(BaseYear), Number(AfterDay(BaseYear))),
+             DateEntry(*this, kToolsRules, Number(BirthYear), Number(AfterDay(BirthYear))),
+             DateEntry(*this, kToolsRules, Number(ReferenceYear), Number(AfterDay(ReferenceYear))),
+             DateEntry(*this, kToolsRules, Number(SolarYear), Number(AfterDay(SolarYear))),
+             DateEntry(*this, kToolsRules, Number(LunarYear), Number(AfterDay(LunarYear))),
+             DateEntry(*this, kToolsRules, Number(AnniversaryYear),
+                       Number(AfterDay(AnniversaryYear)))} {
+    EntryOf(LunarYear).SetLunar(true);
+}
 
 std::string DateToolsHandlers::EntryText(int field) {
     return GetText(static_cast<ToolField>(field));
@@ -195,6 +204,9 @@ void DateToolsHandlers::Open(const std::optional<DatePair>& mainFormDates) {
     const CivilDate today = ReadToday();
     EntryOf(BaseYear).Fill(today);
     EntryOf(ReferenceYear).Fill(today);
+    EntryOf(SolarYear).Fill(today);
+    EntryOf(AnniversaryYear).Fill(today);
+    SetChecked(AnniversaryIncludeStart, true);  // the base is day 1, as Koreans count
     Write(HolidayYear, std::to_string(today.year));
     if (mainFormDates) {
         EntryOf(StartYear).Fill(mainFormDates->start);

@@ -16,6 +16,15 @@ const char* PageHint(ToolPage page) {
             return "\xBB\xFD\xB3\xE2\xBF\xF9\xC0\xCF\xB0\xFA \xB1\xE2\xC1\xD8\xC0\xCF\xC0\xBB "
                    "\xC0\xD4\xB7\xC2\xC7\xCF\xB8\xE9 \xB0\xE1\xB0\xFA\xB0\xA1 \xB9\xD9\xB7\xCE "
                    "\xB3\xAA\xBF\xC9\xB4\xCF\xB4\xD9.";
+        case ToolPage::Lunar:
+            // "양력이나 음력 날짜를 입력하면 결과가 바로 나옵니다."
+            return "\xBE\xE7\xB7\xC2\xC0\xCC\xB3\xAA \xC0\xBD\xB7\xC2 \xB3\xAF\xC2\xA5\xB8\xA6 "
+                   "\xC0\xD4\xB7\xC2\xC7\xCF\xB8\xE9 \xB0\xE1\xB0\xFA\xB0\xA1 \xB9\xD9\xB7\xCE "
+                   "\xB3\xAA\xBF\xC9\xB4\xCF\xB4\xD9.";
+        case ToolPage::Anniversaries:
+            // "기준일을 입력하면 기념일이 나옵니다."
+            return "\xB1\xE2\xC1\xD8\xC0\xCF\xC0\xBB \xC0\xD4\xB7\xC2\xC7\xCF\xB8\xE9 "
+                   "\xB1\xE2\xB3\xE4\xC0\xCF\xC0\xCC \xB3\xAA\xBF\xC9\xB4\xCF\xB4\xD9.";
         case ToolPage::Holidays:
             // "연도를 입력하면 그해의 공휴일이 나옵니다."
             return "\xBF\xAC\xB5\xB5\xB8\xA6 \xC0\xD4\xB7\xC2\xC7\xCF\xB8\xE9 \xB1\xD7\xC7\xD8"
@@ -128,10 +137,13 @@ const char* ToolFieldName(ToolField field) {
         case ToolField::EndDay:
             return "\xC1\xBE\xB7\xE1 \xC0\xCF";  // "종료 일"
         case ToolField::BaseYear:
+        case ToolField::AnniversaryYear:
             return "\xB1\xE2\xC1\xD8 \xB3\xE2\xB5\xB5";  // "기준 년도"
         case ToolField::BaseMonth:
+        case ToolField::AnniversaryMonth:
             return "\xB1\xE2\xC1\xD8 \xBF\xF9";  // "기준 월"
         case ToolField::BaseDay:
+        case ToolField::AnniversaryDay:
             return "\xB1\xE2\xC1\xD8 \xC0\xCF";  // "기준 일"
         case ToolField::Amount:
             return "\xB4\xF5\xC7\xD2 \xB1\xE2\xB0\xA3";  // "더할 기간"
@@ -154,9 +166,26 @@ const char* ToolFieldName(ToolField field) {
             return "\xB3\xAA\xC0\xCC \xB1\xE2\xC1\xD8 \xC0\xCF";  // "나이 기준 일"
         case ToolField::HolidayYear:
             return "\xB0\xF8\xC8\xDE\xC0\xCF \xB3\xE2\xB5\xB5";  // "공휴일 년도"
+        case ToolField::SolarYear:
+            return "\xBE\xE7\xB7\xC2 \xB3\xE2\xB5\xB5";  // "양력 년도"
+        case ToolField::SolarMonth:
+            return "\xBE\xE7\xB7\xC2 \xBF\xF9";  // "양력 월"
+        case ToolField::SolarDay:
+            return "\xBE\xE7\xB7\xC2 \xC0\xCF";  // "양력 일"
+        case ToolField::LunarYear:
+            return "\xC0\xBD\xB7\xC2 \xB3\xE2\xB5\xB5";  // "음력 년도"
+        case ToolField::LunarMonth:
+            return "\xC0\xBD\xB7\xC2 \xBF\xF9";  // "음력 월"
+        case ToolField::LunarDay:
+            return "\xC0\xBD\xB7\xC2 \xC0\xCF";  // "음력 일"
         case ToolField::PeriodIncludeStart:
         case ToolField::ShiftIncludeStart:
         case ToolField::ShiftToWorkingDay:
+        case ToolField::LunarLeapMonth:
+        case ToolField::BirthIsLunar:
+        case ToolField::BirthLeapMonth:
+        case ToolField::AnniversaryIncludeStart:
+        case ToolField::AnniversaryLunarYearly:
             return nullptr;
     }
     return nullptr;
@@ -166,12 +195,11 @@ const char* ToolFieldName(ToolField field) {
 const char kHolidayCountStart[] = "\xB3\xE2 \xB0\xF8\xC8\xDE\xC0\xCF ";
 const char kHolidayCountEnd[] = "\xB0\xB3";
 
-// The page buttons' names, with their place among the four: "기간 1/4" .. "공휴일 4/4".
+// The page buttons' names, with their place among the six: "기간 1/6" .. "공휴일 6/6".
 const char* const kPageButtonNames[] = {
-    "\xB1\xE2\xB0\xA3 1/4",
-    "\xB4\xF5\xC7\xCF\xB1\xE2/\xBB\xA9\xB1\xE2 2/4",
-    "\xB8\xB8 \xB3\xAA\xC0\xCC 3/4",
-    "\xB0\xF8\xC8\xDE\xC0\xCF 4/4",
+    "\xB1\xE2\xB0\xA3 1/6",          "\xB4\xF5\xC7\xCF\xB1\xE2/\xBB\xA9\xB1\xE2 2/6",
+    "\xB8\xB8 \xB3\xAA\xC0\xCC 3/6", "\xC0\xBD\xB7\xC2 4/6",
+    "\xB1\xE2\xB3\xE4\xC0\xCF 5/6",  "\xB0\xF8\xC8\xDE\xC0\xCF 6/6",
 };
 
 // "시작일을 오늘로", "종료일을 오늘로", "기준일을 오늘로": the today buttons' names, by the
@@ -182,6 +210,8 @@ const char* TodayButtonName(ToolField year) {
             return "\xBD\xC3\xC0\xDB\xC0\xCF\xC0\xBB \xBF\xC0\xB4\xC3\xB7\xCE";
         case ToolField::EndYear:
             return "\xC1\xBE\xB7\xE1\xC0\xCF\xC0\xBB \xBF\xC0\xB4\xC3\xB7\xCE";
+        case ToolField::SolarYear:  // "양력 날짜를 오늘로"
+            return "\xBE\xE7\xB7\xC2 \xB3\xAF\xC2\xA5\xB8\xA6 \xBF\xC0\xB4\xC3\xB7\xCE";
         default:
             return "\xB1\xE2\xC1\xD8\xC0\xCF\xC0\xBB \xBF\xC0\xB4\xC3\xB7\xCE";
     }

@@ -29,4 +29,6 @@ extern const ToolsPage kPeriodPage;
 extern const ToolsPage kShiftPage;
 extern const ToolsPage kAgePage;
 extern const ToolsPage kHolidaysPage;
+extern const ToolsPage kLunarPage;
+extern const ToolsPage kAnniversariesPage;
 const ToolsPage& PageFor(ToolPage page);
