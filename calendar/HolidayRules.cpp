@@ -186,7 +186,9 @@ std::vector<Holiday> RuleHolidaysOfYear(int year) {
         for (int offset = rule.firstOffset; anchor && offset <= rule.lastOffset; ++offset) {
             const CivilDate date = AddDays(*anchor, offset);
             const Trigger trigger = date < rule.substitutesFrom ? Trigger::None : rule.trigger;
-            InsertInDateOrder(held, {{date, rule.name, nullptr, HolidayKind::Public}, trigger});
+            InsertInDateOrder(held, {{date, rule.name, nullptr, HolidayKind::Public, false,
+                                      rule.anchor == Anchor::Lunar},
+                                     trigger});
         }
     }
     for (const Holiday& declared : DeclaredHolidays()) {

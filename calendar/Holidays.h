@@ -38,6 +38,8 @@ struct Holiday {
     // An election day worked out by 공직선거법 제34조 for a term that ends after the release,
     // not yet announced ("예정").
     bool scheduled = false;
+    // A day of a holiday kept by the lunar calendar (설날, 부처님오신날, 추석 and the days around).
+    bool lunar = false;
 };
 
 // "·": between the names of holidays shown together ("어린이날·부처님오신날").

@@ -32,11 +32,25 @@ std::string YearMonthDay(int year, int month, int day) {
            std::to_string(day);
 }
 
+// "음력 ", "윤"
+constexpr char kLunar[] = "\xC0\xBD\xB7\xC2 ";
+constexpr char kLeap[] = "\xC0\xB1";
+
 }  // namespace
 
 std::string KoreanDateWithWeekday(CivilDate date) {
-    return YearMonthDay(date.year, date.month, date.day) + kDay + " " +
-           kWeekdayNames[Weekday(date)];
+    return YearMonthDay(date.year, date.month, date.day) + kDay + " " + WeekdayName(date);
+}
+
+std::string WeekdayName(CivilDate date) {
+    return kWeekdayNames[Weekday(date)];
+}
+
+std::string KoreanLunarDate(LunarDate date, bool withYear) {
+    std::string text = kLunar;
+    if (withYear) text += std::to_string(date.year) + kYear + " ";
+    if (date.leap) text += kLeap;
+    return text + std::to_string(date.month) + kMonth + " " + std::to_string(date.day) + kDay;
 }
 
 std::string WithThousands(std::int64_t value) {

@@ -119,7 +119,8 @@ TEST(DateTools, EachPageShowsItsResultLinesAndCopiesWhatItShows) {
     tools.OnPageChosen(ToolPage::Age);
     TypeDate(tools, BirthYear, "19900520");
     EXPECT_EQ(tools.result, Cp949(u8"만 36세\r\n연 나이: 36세\r\n세는 나이: 37세\r\n"
-                                  u8"만 37세가 되는 날: 2027년 5월 20일 목요일 (162일 남음)"));
+                                  u8"만 37세가 되는 날: 2027년 5월 20일 목요일 (162일 남음)\r\n"
+                                  u8"띠: 말띠 (경오년)"));
     TypeDate(tools, BirthYear, "20260120");
     EXPECT_TRUE(tools.result.starts_with(Cp949(u8"만 0세 (10개월)\r\n연 나이: 0세")));
     TypeDate(tools, BirthYear, "20261210");
@@ -219,8 +220,9 @@ TEST(DateTools, HolidayPageListsTheYearsHolidaysAndSaysWhereItHasNoData) {
     tools.OnPageChosen(ToolPage::Holidays);
     EXPECT_EQ(tools.Focus(), HolidayYear);
     EXPECT_EQ(tools.Text(HolidayYear), "2026");
-    EXPECT_TRUE(tools.result.starts_with(
-        Cp949(u8"2026년 1월 1일 목요일 신정 (공휴일)\r\n2026년 2월 16일 월요일 설날 (공휴일)")))
+    EXPECT_TRUE(
+        tools.result.starts_with(Cp949(u8"2026년 1월 1일 목요일 신정 (공휴일)\r\n"
+                                       u8"2026년 2월 16일 월요일 설날 (공휴일, 음력 12월 29일)")))
         << tools.result;
     EXPECT_NE(tools.result.find(Cp949(u8"\r\n2026년 3월 2일 월요일 대체공휴일(삼일절)\r\n")),
               std::string::npos);
@@ -264,4 +266,44 @@ TEST(DateTools, TheUsersFileIsReadOnceWhenFirstNeededAndItsBadLinesAreReported) 
     locked.userFileUnreadable = true;
     locked.OnPageChosen(ToolPage::Holidays);
     EXPECT_TRUE(locked.result.ends_with(Cp949(u8"\r\n공휴일.txt 파일을 읽지 못했습니다")));
+}
+
+TEST(DateTools, LunarPageConvertsBothWaysAndNamesWhatALunarDateLacks) {
+    FakeDateTools tools;
+    tools.OnPageChosen(ToolPage::Lunar);
+    EXPECT_EQ(tools.Focus(), SolarYear);
+    EXPECT_EQ(tools.result, Cp949(u8"양력 2026년 12월 9일 수요일 → 음력 2026년 11월 1일\r\n"
+                                  u8"병오년, 말띠 · 일진 정사일\r\n"
+                                  u8"2026년 50주차 (2026-W50) · 12월 2주차\r\n"
+                                  u8"2026년의 343번째 날"));
+    TypeDate(tools, LunarYear, "20260230");
+    EXPECT_NE(tools.result.find(Cp949(u8"\r\n\r\n음력 2026년 2월은 29일까지입니다.")),
+              std::string::npos)
+        << tools.result;
+    tools.Check(LunarLeapMonth);
+    TypeDate(tools, LunarYear, "20260307");
+    EXPECT_TRUE(tools.result.ends_with(Cp949(u8"\r\n2026년에는 윤3월이 없습니다.")))
+        << tools.result;
+    TypeDate(tools, LunarYear, "20250601");
+    // A leap month's date is kept in the regular month in years without it; copied as ISO dates.
+    EXPECT_NE(
+        tools.result.find(Cp949(u8"\r\n음력 2025년 윤6월 1일 → 양력 2025년 7월 25일 금요일\r\n"
+                                u8"해마다 음력 윤6월 1일 (2026년부터 10년)\r\n"
+                                u8"2026년 7월 14일 화요일 (음력 6월 1일)\r\n")),
+        std::string::npos);
+    EXPECT_TRUE(tools.TextToCopy()->ends_with(Cp949(u8"\r\n2035-07-05 목요일 (음력 6월 1일)")));
+}
+
+TEST(DateTools, AgePageGivesTheZodiacAndCountsALunarBirthDateFromItsSolarDate) {
+    FakeDateTools tools;
+    tools.OnPageChosen(ToolPage::Age);
+    tools.Check(BirthIsLunar);
+    TypeDate(tools, BirthYear, "19900307");
+    EXPECT_TRUE(
+        tools.result.ends_with(Cp949(u8"\r\n띠: 말띠 (경오년)\r\n"
+                                     u8"양력 생일: 1990년 4월 2일 월요일\r\n"
+                                     u8"2026년 음력 생일: 2026년 4월 23일 목요일")))
+        << tools.result;
+    TypeDate(tools, BirthYear, "20260230");
+    EXPECT_EQ(tools.result, Cp949(u8"음력 2026년 2월은 29일까지입니다."));
 }

@@ -42,6 +42,8 @@ public:
     // What the copy command takes; nothing while the page shows no result.
     const std::optional<std::string>& TextToCopy() const { return copy_; }
     ToolPage Page() const { return page_; }
+    // The date in the entry whose year field is given, its day list brought up to date first.
+    DateReading ReadDate(ToolField year);
     // The holiday calendar the results use, with the user's file applied: the file is read on
     // the first call.
     const HolidayCalendar& Calendar();

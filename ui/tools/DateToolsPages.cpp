@@ -157,6 +157,12 @@ void DateToolsHandlers::FocusEntry(int field) {
     moving_ = outer;
 }
 
+DateReading DateToolsHandlers::ReadDate(ToolField year) {
+    DateEntry& entry = EntryOf(year);
+    entry.FollowDate();
+    return entry.Read();
+}
+
 DateEntry& DateToolsHandlers::EntryOf(ToolField field) {
     return *std::ranges::find_if(dates_,
                                  [&](const DateEntry& d) { return d.Holds(Number(field)); });
@@ -248,7 +254,9 @@ void DateToolsHandlers::OnAmountChange() {
     Refresh(Announce::WhenLeft);
 }
 
+// The 음력 생일 box makes the birth date a lunar one.
 void DateToolsHandlers::OnChoiceChange() {
+    EntryOf(BirthYear).SetLunar(IsChecked(BirthIsLunar));
     Refresh(Announce::Now);
 }
 

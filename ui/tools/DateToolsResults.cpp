@@ -40,26 +40,34 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
     return joined;
 }
 
-// The holiday's line in a list: its label, and its kind where the label does not say it.
+// The holiday's line in a list: its label, its kind where the label does not say it, and the
+// lunar date of a day kept by the lunar calendar: "추석 (공휴일, 음력 8월 15일)".
 std::string ListLabel(const Holiday& holiday) {
     std::string label = HolidayLabel(holiday);
-    const std::string kind = HolidayKindText(holiday);
+    std::string kind = HolidayKindText(holiday);
     if (holiday.kind == HolidayKind::Substitute || label == kind) return label;
+    if (const std::optional<LunarDate> lunar = ToLunar(holiday.date); holiday.lunar && lunar)
+        kind += ", " + KoreanLunarDate(*lunar, false);
     return label + " (" + kind + ")";
 }
 
-// The date with its weekday and, when it is a holiday, the holiday in brackets: the name of a
-// 공휴일 ("개천절"), the kind of the others ("대체공휴일", "선거일", "임시공휴일").
-std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date) {
+}  // namespace
+
+std::string HolidayMark(const HolidayCalendar& calendar, CivilDate date) {
     std::vector<std::string> marks;
     for (const Holiday& holiday : calendar.HolidaysOn(date)) {
         std::string mark =
             holiday.kind == HolidayKind::Public ? HolidayLabel(holiday) : HolidayKindText(holiday);
         if (std::ranges::find(marks, mark) == marks.end()) marks.push_back(std::move(mark));
     }
-    const std::string text = KoreanDateWithWeekday(date);
-    return marks.empty() ? text : text + " (" + Join(marks, kHolidayNameJoin) + ")";
+    return marks.empty() ? std::string() : " (" + Join(marks, kHolidayNameJoin) + ")";
 }
+
+std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date) {
+    return KoreanDateWithWeekday(date) + HolidayMark(calendar, date);
+}
+
+namespace {
 
 // "2026년 10월 5일 월요일 대체공휴일(개천절)", one line per holiday.
 std::string HolidayLines(const std::vector<Holiday>& holidays) {

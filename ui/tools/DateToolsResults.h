@@ -45,6 +45,12 @@ ToolResult AgeResult(const HolidayCalendar& calendar, CivilDate birth, CivilDate
 // year the calendar does not know, a message and the user's own holidays of that year.
 ToolResult HolidayListResult(const HolidayCalendar& calendar, int year);
 
+// " (개천절)": the holidays of a date in brackets, the name of a 공휴일, the kind of the others
+// ("대체공휴일", "선거일", "임시공휴일"); empty on other days.
+std::string HolidayMark(const HolidayCalendar& calendar, CivilDate date);
+// The date with its weekday and its holiday mark: "2026년 10월 5일 월요일 (대체공휴일)".
+std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date);
+
 // "공휴일.txt 3번째 줄을 읽지 못했습니다", one line per bad line of the user's file; past the
 // first five, one line says how many more there are. Empty when there are none.
 std::string BadLineReport(const std::vector<int>& lineNumbers);
