@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
+#include <algorithm>
 
 #include "FormControls.h"
 #include "TessaroDriver.h"
@@ -25,6 +27,9 @@ enum ToolsControl {
     kHolidayYear = 1121,
     kToolsResult = 1140,
     kHolidayList = 1141,
+    kSolarYear = 1122,
+    kLunarYear = 1125,
+    kLunarList = 1143,
 };
 constexpr WPARAM kDateToolsCommand = 0x20;
 
@@ -107,11 +112,51 @@ TEST(DateTools, AgePageCountsTheBirthDayAndTheLeapDay) {
     app.Type(L"20261209");
     EXPECT_EQ(app.Text(kToolsResult),
               L"만 36세\r\n연 나이: 36세\r\n세는 나이: 37세\r\n"
-              L"만 37세가 되는 날: 2027년 5월 20일 목요일 (162일 남음)");
+              L"만 37세가 되는 날: 2027년 5월 20일 목요일 (162일 남음)\r\n띠: 말띠 (경오년)");
     app.TypeInto(kBirthYear, L"20240229");  // the month and day are selected as the focus moves
     app.TypeInto(kReferenceYear, L"20250228");
     EXPECT_TRUE(app.Text(kToolsResult).starts_with(L"만 0세 (11개월)\r\n"))
         << app.Text(kToolsResult);
+
+    // A lunar birth date: counted from its solar date, with this year's lunar birthday.
+    app.PressAlt('R');
+    app.TypeInto(kBirthYear, L"19900307");
+    app.TypeInto(kReferenceYear, L"20261209");
+    EXPECT_TRUE(app.Text(kToolsResult)
+                    .ends_with(L"\r\n양력 생일: 1990년 4월 2일 월요일\r\n"
+                               L"2026년 음력 생일: 2026년 4월 23일 목요일"))
+        << app.Text(kToolsResult);
+}
+
+std::vector<std::wstring> ListBoxLines(HWND list) {
+    std::vector<std::wstring> lines;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring line(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(DateTools, LunarPageConvertsBothWaysAndTheHolidayListGivesLunarDates) {
+    TessaroDriver app;
+    OpenFromWindowMenu(app);
+    app.PressAlt('L');
+    EXPECT_EQ(app.FocusedId(), kSolarYear);
+    app.Type(L"20260925");
+    EXPECT_EQ(ListBoxLines(app.Control(kLunarList)).at(0),
+              L"양력 2026년 9월 25일 금요일 (추석) → 음력 2026년 8월 15일");
+    app.TypeInto(kLunarYear, L"20260307");
+    const std::vector<std::wstring> lines = ListBoxLines(app.Control(kLunarList));
+    EXPECT_NE(std::ranges::find(lines, L"음력 2026년 3월 7일 → 양력 2026년 4월 23일 목요일"),
+              lines.end());
+
+    app.PressAlt('H');
+    app.Type(L"2026");
+    const std::vector<std::wstring> holidays = ListBoxLines(app.Control(kHolidayList));
+    EXPECT_NE(std::ranges::find(holidays, L"2026년 9월 25일 금요일 추석 (공휴일, 음력 8월 15일)"),
+              holidays.end());
 }
 
 // A holiday file in an application data folder of its own, found through APPDATA by the
