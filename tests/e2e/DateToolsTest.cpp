@@ -146,10 +146,10 @@ TEST(DateTools, LunarPageConvertsBothWaysAndTheHolidayListGivesLunarDates) {
     EXPECT_EQ(app.FocusedId(), kSolarYear);
     app.Type(L"20260925");
     EXPECT_EQ(ListBoxLines(app.Control(kLunarList)).at(0),
-              L"양력 2026년 9월 25일 금요일 (추석) → 음력 2026년 8월 15일");
+              L"양력 2026년 9월 25일 금요일 (추석) = 음력 2026년 8월 15일");
     app.TypeInto(kLunarYear, L"20260307");
     const std::vector<std::wstring> lines = ListBoxLines(app.Control(kLunarList));
-    EXPECT_NE(std::ranges::find(lines, L"음력 2026년 3월 7일 → 양력 2026년 4월 23일 목요일"),
+    EXPECT_NE(std::ranges::find(lines, L"음력 2026년 3월 7일 = 양력 2026년 4월 23일 목요일"),
               lines.end());
 
     app.PressAlt('H');

@@ -80,6 +80,11 @@ void Tour() {
     app.PressAlt('G');
     app.Type(L"19900520");
     Shot("tools-age", both);
+    app.PressAlt('L');
+    app.Type(L"20260925");  // 추석
+    app.PressAlt('E');      // 윤달
+    app.TypeInto(1125, L"20250601");
+    Shot("tools-lunar", both);
     app.PressAlt('H');
     app.Type(L"2026");
     Shot("tools-holidays", both);

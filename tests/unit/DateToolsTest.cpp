@@ -272,7 +272,7 @@ TEST(DateTools, LunarPageConvertsBothWaysAndNamesWhatALunarDateLacks) {
     FakeDateTools tools;
     tools.OnPageChosen(ToolPage::Lunar);
     EXPECT_EQ(tools.Focus(), SolarYear);
-    EXPECT_EQ(tools.result, Cp949(u8"양력 2026년 12월 9일 수요일 → 음력 2026년 11월 1일\r\n"
+    EXPECT_EQ(tools.result, Cp949(u8"양력 2026년 12월 9일 수요일 = 음력 2026년 11월 1일\r\n"
                                   u8"병오년, 말띠 · 일진 정사일\r\n"
                                   u8"2026년 50주차 (2026-W50) · 12월 2주차\r\n"
                                   u8"2026년의 343번째 날"));
@@ -287,7 +287,7 @@ TEST(DateTools, LunarPageConvertsBothWaysAndNamesWhatALunarDateLacks) {
     TypeDate(tools, LunarYear, "20250601");
     // A leap month's date is kept in the regular month in years without it; copied as ISO dates.
     EXPECT_NE(
-        tools.result.find(Cp949(u8"\r\n음력 2025년 윤6월 1일 → 양력 2025년 7월 25일 금요일\r\n"
+        tools.result.find(Cp949(u8"\r\n음력 2025년 윤6월 1일 = 양력 2025년 7월 25일 금요일\r\n"
                                 u8"해마다 음력 윤6월 1일 (2026년부터 10년)\r\n"
                                 u8"2026년 7월 14일 화요일 (음력 6월 1일)\r\n")),
         std::string::npos);

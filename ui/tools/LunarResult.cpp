@@ -8,18 +8,20 @@
 
 namespace {
 
-// "양력 ", " → ", "년", "월", "일", "년에는 ", "이 없습니다.", "은 ", "일까지입니다.", "윤", "음력
-// "
-constexpr char kSolarPrefix[] = "\xBE\xE7\xB7\xC2 ";
-constexpr char kArrow[] = " \xA1\xE6 ";
-constexpr char kYear[] = "\xB3\xE2";
-constexpr char kMonth[] = "\xBF\xF9";
-constexpr char kInYearEnd[] = "\xB3\xE2\xBF\xA1\xB4\xC2 ";
-constexpr char kMissingEnd[] = "\xC0\xCC \xBE\xF8\xBD\xC0\xB4\xCF\xB4\xD9.";
-constexpr char kLastDayStart[] = "\xC0\xBA ";
-constexpr char kLastDayEnd[] = "\xC0\xCF\xB1\xEE\xC1\xF6\xC0\xD4\xB4\xCF\xB4\xD9.";
-constexpr char kLeap[] = "\xC0\xB1";
-constexpr char kLunarPrefix[] = "\xC0\xBD\xB7\xC2 ";
+// "양력 2026년 9월 25일 금요일 (추석) = 음력 2026년 8월 15일"
+constexpr char kSolarPrefix[] = "\xBE\xE7\xB7\xC2 ";  // "양력 "
+constexpr char kEquals[] = " = ";
+constexpr char kYear[] = "\xB3\xE2";   // "년"
+constexpr char kMonth[] = "\xBF\xF9";  // "월"
+// "2026년에는 윤3월이 없습니다."
+constexpr char kInYearEnd[] = "\xB3\xE2\xBF\xA1\xB4\xC2 ";                    // "년에는 "
+constexpr char kMissingEnd[] = "\xC0\xCC \xBE\xF8\xBD\xC0\xB4\xCF\xB4\xD9.";  // "이 없습니다."
+// "음력 2026년 2월은 29일까지입니다."
+constexpr char kLastDayStart[] = "\xC0\xBA ";  // "은 "
+constexpr char kLastDayEnd[] =
+    "\xC0\xCF\xB1\xEE\xC1\xF6\xC0\xD4\xB4\xCF\xB4\xD9.";  // "일까지입니다."
+constexpr char kLeap[] = "\xC0\xB1";                      // "윤"
+constexpr char kLunarPrefix[] = "\xC0\xBD\xB7\xC2 ";      // "음력 "
 // "음력은 양력 1900년 1월 31일부터 2050년 12월 31일까지(음력 1900년 1월 1일부터 2050년 11월
 // 18일까지) 계산할 수 있습니다."
 constexpr char kRangeMessage[] =
@@ -91,7 +93,7 @@ std::string MonthName(int month, bool leap) {
 void AddSolarDay(Lines& lines, const HolidayCalendar& calendar, CivilDate solar) {
     const std::optional<LunarDate> lunar = ToLunar(solar);
     lines.AddDate(calendar, kSolarPrefix, solar,
-                  lunar ? kArrow + KoreanLunarDate(*lunar) : std::string());
+                  lunar ? kEquals + KoreanLunarDate(*lunar) : std::string());
     if (!lunar) {
         lines.Add(kRangeMessage);
     } else {
@@ -115,7 +117,7 @@ void AddLunarDay(Lines& lines, const HolidayCalendar& calendar, LunarDate lunar,
         lines.Add(conversion.message);
         return;
     }
-    lines.AddDate(calendar, KoreanLunarDate(lunar) + kArrow + kSolarPrefix, *conversion.solar);
+    lines.AddDate(calendar, KoreanLunarDate(lunar) + kEquals + kSolarPrefix, *conversion.solar);
     lines.Add(kYearlyPrefix + KoreanLunarDate(lunar, false) + " (" + std::to_string(firstYear) +
               kYearlyFromEnd);
     for (int year = firstYear; year < firstYear + kYearsListed; ++year) {
