@@ -22,6 +22,8 @@
 #include "calendar/LegalDeadline.h"
 #include "calendar/UserHolidayFile.h"
 #include "calendar/WorkingDays.h"
+#include "ui/tools/DateToolsResults.h"
+#include "ui/tools/LunarResult.h"
 
 namespace {
 
@@ -35,28 +37,7 @@ std::int64_t Number(std::string text) {
     return std::stoll(text);
 }
 
-// A date as the date tools show it: "2026년 10월 3일 토요일 (개천절)", in brackets the name of
-// a 공휴일 and the kind of any other holiday.
-std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date) {
-    const std::vector<Holiday> holidays = calendar.HolidaysOn(date);
-    std::string text = KoreanDateWithWeekday(date);
-    if (!holidays.empty()) {
-        const Holiday& holiday = holidays.front();
-        text += " (" +
-                (holiday.kind == HolidayKind::Public ? HolidayLabel(holiday)
-                                                     : HolidayKindText(holiday)) +
-                ")";
-    }
-    return text;
-}
-
 // A line of the holiday list: the label, and the kind where the label does not say it.
-std::string ListLine(const Holiday& holiday) {
-    const std::string label = HolidayLabel(holiday);
-    const std::string kind = HolidayKindText(holiday);
-    const bool saysKind = holiday.kind == HolidayKind::Substitute || label == kind;
-    return KoreanDateWithWeekday(holiday.date) + " " + label + (saysKind ? "" : " (" + kind + ")");
-}
 
 std::string ReadGuide() {
     std::ifstream file(TESSARO_GUIDE_PATH, std::ios::binary);
@@ -174,7 +155,7 @@ TEST(UserGuide, HolidayExamplesMatchTheCalendar) {
         R"(^ *(\d{4})-(\d{2})-(\d{2}) ~ (\d{4})-(\d{2})-(\d{2})(, 시작일 포함)? : )"
         R"(([\d,]+)일, 평일 ([\d,]+)일, 근무일 ([\d,]+)일\r?$)");
     const std::regex listed(
-        R"(^  (\d{4})년 (\d{1,2})월 (\d{1,2})일 (\S+) ([^ (]\S*)( \(\S+\))?\r?$)");
+        R"(^  (\d{4})년 (\d{1,2})월 (\d{1,2})일 (\S+) ([^ (]\S*)( \([^)]+\))?\r?$)");
     std::istringstream lines(ReadGuide());
     int periods = 0;
     int listLines = 0;
@@ -201,11 +182,8 @@ TEST(UserGuide, HolidayExamplesMatchTheCalendar) {
             EXPECT_EQ(WithThousands(count.workingDays), m[10]);
             ++periods;
         } else if (std::regex_match(line, m, listed)) {
-            const CivilDate date{std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])};
-            const std::vector<Holiday> holidays = calendar.HolidaysOn(date);
-            EXPECT_TRUE(std::any_of(holidays.begin(), holidays.end(), [&](const Holiday& h) {
-                return ListLine(h) == Cp949(line.substr(2));
-            }));
+            const std::string list = HolidayListResult(calendar, std::stoi(m[1])).text + "\r\n";
+            EXPECT_NE(list.find(Cp949(line.substr(2)) + "\r\n"), std::string::npos);
             ++listLines;
         }
     }
@@ -215,6 +193,39 @@ TEST(UserGuide, HolidayExamplesMatchTheCalendar) {
     EXPECT_FALSE(sample.removals.empty()) << sampleFile;
     EXPECT_GE(periods, 2) << "the guide's working-day examples were not found in the expected form";
     EXPECT_GE(listLines, 6) << "the guide's holiday list was not found in the expected form";
+}
+
+// The 음력 page's answer for a solar date: "  양력 2026년 9월 25일 금요일 (추석) = 음력 ..." and
+// the indented lines after it, as the page shows them.
+TEST(UserGuide, LunarExampleMatchesThePage) {
+    const HolidayCalendar calendar;
+    const std::regex solarLine(R"(^  양력 (\d{4})년 (\d{1,2})월 (\d{1,2})일 .* = 음력 .*$)");
+    std::istringstream lines(ReadGuide());
+    std::vector<std::string> expected;
+    int examples = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::smatch m;
+        if (std::regex_match(line, m, solarLine)) {
+            const DateReading solar{DateReading::Valid, DateAt(m, 1)};
+            std::istringstream answer(LunarPageResult(calendar, solar, std::nullopt, 2026)->text);
+            expected.clear();
+            for (std::string shown; std::getline(answer, shown);) {
+                if (shown.back() == '\r') shown.pop_back();
+                expected.insert(expected.begin(), shown);
+            }
+            ++examples;
+        }
+        if (expected.empty()) continue;
+        if (!line.starts_with("  ")) {
+            EXPECT_TRUE(expected.empty()) << "the guide leaves out: " << expected.back();
+            expected.clear();
+            continue;
+        }
+        EXPECT_EQ(Cp949(line.substr(2)), expected.back());
+        expected.pop_back();
+    }
+    EXPECT_GE(examples, 1) << "the guide's 음력 example was not found in the expected form";
 }
 
 }  // namespace
