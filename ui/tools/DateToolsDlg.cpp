@@ -90,6 +90,10 @@ int ListOf(ToolPage page) {
     return std::ranges::find(kPageControls, page, &PageControls::page)->list;
 }
 
+bool HasList(ToolPage page) {
+    return ListOf(page) != 0;
+}
+
 // The page a control belongs to; nothing for the page buttons, the result area and 닫기.
 std::optional<ToolPage> PageOf(int id) {
     if (id >= static_cast<int>(kFirstInput) && id <= static_cast<int>(kLastInput))
@@ -161,7 +165,7 @@ bool CDateToolsDlg::OnInitDialog() {
         annotations.SetName(GetDlgItem(m_hWnd, id), TodayButtonName(year));
     annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, IDC_TOOLS_RESULT));
     for (const PageControls& page : kPageControls) {
-        if (page.list) annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, page.list));
+        if (page.list != 0) annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, page.list));
     }
     Open(m_mainFormDates);
     return false;  // the page logic has put the focus on the page's first field
@@ -208,7 +212,7 @@ void CDateToolsDlg::OnTodayButton(int id) {
 void CDateToolsDlg::OnContextMenu(HWND clicked, LPARAM where) {
     HWND area = ResultArea();
     std::optional<POINT> at = ResultMenuPoint(m_hWnd, area, clicked, where);
-    if (!at && clicked == area && ListOf(Page())) {
+    if (!at && clicked == area && HasList(Page())) {
         RECT rect{};
         GetWindowRect(area, &rect);
         at = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -287,7 +291,7 @@ void CDateToolsDlg::ShowPage(ToolPage page) {
         const std::optional<ToolPage> owner = PageOf(id);
         bool shown = owner == page;
         if (id == IDC_TOOLS_RESULT || id == IDC_TOOLS_RESULT_RULE)
-            shown = !ListOf(page);
+            shown = !HasList(page);
         else if (!owner)
             continue;
         ShowWindow(child, shown ? SW_SHOW : SW_HIDE);
@@ -299,7 +303,7 @@ void CDateToolsDlg::ShowPage(ToolPage page) {
 
 // On a page with a list the result goes to the list, a line an item.
 void CDateToolsDlg::SetResultText(const std::string& text) {
-    if (!ListOf(Page())) {
+    if (!HasList(Page())) {
         SetItemText(IDC_TOOLS_RESULT, text);
         return;
     }
