@@ -2,7 +2,10 @@
 // from the platform. The page logic itself is tested against the fake window.
 #include <gtest/gtest.h>
 
+#include <cwchar>
+#include <cwctype>
 #include <functional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -58,15 +61,23 @@ RECT WindowRectIn(HWND parent, HWND child) {
     return rect;
 }
 
-TEST(DateToolsWindow, EachPageShowsItsOwnControlsInsideTheWindowWithoutOverlapAndTabSkipsTheRest) {
+TEST(DateToolsWindow,
+     EachPageShowsItsOwnControlsInsideTheWindowWithoutOverlapOrASharedMnemonicAndTabSkipsTheRest) {
     WithOpenTools([](TestTools& tools) {
         RECT client{};
         GetClientRect(tools.m_hWnd, &client);
         for (int page = IDC_TOOLS_PAGE_PERIOD; page <= IDC_TOOLS_PAGE_HOLIDAYS; ++page) {
             SendMessageW(tools.Item(page), BM_CLICK, 0, 0);
             std::vector<HWND> shown;
+            std::set<wchar_t> mnemonics;
             for (HWND c = GetWindow(tools.m_hWnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
                 if (!IsWindowVisible(c) || GetDlgCtrlID(c) == -1) continue;  // the rules
+                wchar_t text[128] = L"";
+                GetWindowTextW(c, text, 128);
+                if (const wchar_t* amp = wcschr(text, L'&'); amp && amp[1] != L'&') {
+                    EXPECT_TRUE(mnemonics.insert(towupper(amp[1])).second)
+                        << page << ": a second Alt+" << static_cast<char>(amp[1]);
+                }
                 const RECT r = WindowRectIn(tools.m_hWnd, c);
                 EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right &&
                             r.bottom <= client.bottom)
