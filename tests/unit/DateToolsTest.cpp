@@ -297,6 +297,10 @@ TEST(DateTools, LunarPageConvertsBothWaysAndNamesWhatALunarDateLacks) {
 TEST(DateTools, AgePageGivesTheZodiacAndCountsALunarBirthDateFromItsSolarDate) {
     FakeDateTools tools;
     tools.OnPageChosen(ToolPage::Age);
+    tools.Check(BirthLeapMonth);  // a 윤달 birth date is a lunar one
+    EXPECT_TRUE(tools.IsChecked(BirthIsLunar));
+    tools.Check(BirthIsLunar);
+    EXPECT_FALSE(tools.IsChecked(BirthLeapMonth));
     tools.Check(BirthIsLunar);
     TypeDate(tools, BirthYear, "19900307");
     EXPECT_TRUE(

@@ -72,6 +72,7 @@ private:
     void Refresh(EntryStep step);
     // Recomputes the page's result; a new one is read out now or once the field is left.
     void Refresh(Announce announce);
+    void FollowBirthCalendar();
 
     ToolPage page_ = ToolPage::Shift;
     bool writing_ = false;
@@ -84,5 +85,6 @@ private:
     std::array<DateEntry, 8> dates_;
     HolidayCalendar calendar_;
     bool calendarLoaded_ = false;
+    bool birthLunar_ = false;
     std::string fileReport_;
 };

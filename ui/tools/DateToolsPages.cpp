@@ -254,10 +254,23 @@ void DateToolsHandlers::OnAmountChange() {
     Refresh(Announce::WhenLeft);
 }
 
-// The 음력 생일 box makes the birth date a lunar one.
 void DateToolsHandlers::OnChoiceChange() {
-    EntryOf(BirthYear).SetLunar(IsChecked(BirthIsLunar));
+    FollowBirthCalendar();
     Refresh(Announce::Now);
+}
+
+// The 음력 생일 box makes the birth date a lunar one. A 윤달 birth date is a lunar one: checking
+// 윤달 checks 음력 생일, clearing 음력 생일 clears 윤달.
+void DateToolsHandlers::FollowBirthCalendar() {
+    if (IsChecked(BirthLeapMonth) && !IsChecked(BirthIsLunar)) {
+        if (birthLunar_) {
+            SetChecked(BirthLeapMonth, false);
+        } else {
+            SetChecked(BirthIsLunar, true);
+        }
+    }
+    birthLunar_ = IsChecked(BirthIsLunar);
+    EntryOf(BirthYear).SetLunar(birthLunar_);
 }
 
 void DateToolsHandlers::OnDayListOpening(ToolField day) {
