@@ -99,11 +99,11 @@ std::optional<ToolPage> PageOf(int id) {
     if (id >= static_cast<int>(kFirstInput) && id <= static_cast<int>(kLastInput))
         return PageOfField(FieldOf(id));
     if (id == IDC_TOOLS_ANNIVERSARY_SAVE) return ToolPage::Anniversaries;
-    for (const PageControls& page : kPageControls) {
-        if (id == page.list || (id >= page.firstLabel && id < page.firstLabel + kLabelRange))
-            return page.page;
-    }
-    return std::nullopt;
+    const auto* owner = std::ranges::find_if(kPageControls, [id](const PageControls& page) {
+        return id == page.list || (id >= page.firstLabel && id < page.firstLabel + kLabelRange);
+    });
+    if (owner == std::end(kPageControls)) return std::nullopt;
+    return owner->page;
 }
 
 }  // namespace
