@@ -1,6 +1,9 @@
 #include "framework/Files.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
+
+#include <algorithm>
 
 namespace fw {
 
@@ -18,6 +21,17 @@ std::wstring ProgramPath() {
         }
         path.resize(path.size() * 2);  // cut short: a longer path
     }
+}
+
+// Writes all the bytes and pushes them to the disk.
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const auto chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1U << 30));
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return FlushFileBuffers(file) != 0;
 }
 
 }  // namespace
@@ -86,6 +100,72 @@ std::optional<std::string> ReadSmallFile(const std::wstring& path, size_t maxByt
     }
     CloseHandle(file);
     return content;
+}
+
+// The common dialog library is loaded on the first save only, as shell32 is for the viewer: it
+// is a known library of the system's, and stays loaded for later saves.
+std::wstring AskSavePath(HWND owner, const std::wstring& fileName, const std::wstring& typeName,
+                         const std::wstring& extension) {
+    using SaveDialogFunction = decltype(&GetSaveFileNameW);
+    HMODULE dialogs = LoadLibraryW(L"comdlg32.dll");
+    if (!dialogs) return {};
+    const auto getSaveFileName = reinterpret_cast<SaveDialogFunction>(
+        reinterpret_cast<void*>(GetProcAddress(dialogs, "GetSaveFileNameW")));
+    if (!getSaveFileName) return {};
+    // The filter: pairs of display name and pattern, each ending in a null, and a null after.
+    std::wstring filter = typeName + L'\0' + L"*." + extension + L'\0';
+    std::wstring path(32768, L'\0');  // the longest path Windows takes
+    path.replace(0, fileName.size(), fileName);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrDefExt = extension.c_str();
+    dialog.Flags =
+        OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    if (!getSaveFileName(&dialog)) return {};
+    path.resize(path.find(L'\0'));
+    return path;
+}
+
+// The temporary file is made by GetTempFileNameW in the target's folder (so that the final move
+// stays on one volume and cannot leave a half-copied file), written and flushed, then moved over
+// the target.
+DWORD WriteFileWhole(const std::wstring& path, std::string_view bytes) {
+    const size_t folderEnd = path.find_last_of(L"\\/");
+    const std::wstring folder = folderEnd == std::wstring::npos ? L"." : path.substr(0, folderEnd);
+    wchar_t temporary[MAX_PATH + 1] = {};
+    // GetTempFileNameW takes a folder of at most MAX_PATH - 14 characters.
+    if (folder.size() > MAX_PATH - 14) return ERROR_FILENAME_EXCED_RANGE;
+    if (!GetTempFileNameW(folder.c_str(), L"tes", 0, temporary)) return GetLastError();
+    DWORD error = ERROR_SUCCESS;
+    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+    } else {
+        if (!WriteAll(file, bytes)) error = GetLastError();
+        CloseHandle(file);
+    }
+    if (error == ERROR_SUCCESS &&
+        !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) DeleteFileW(temporary);
+    return error;
+}
+
+std::wstring ErrorText(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(error);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    return text;
 }
 
 }  // namespace fw

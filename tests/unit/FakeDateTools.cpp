@@ -10,7 +10,8 @@ namespace {
 
 bool IsEdit(ToolField field) {
     return field == StartYear || field == EndYear || field == BaseYear || field == BirthYear ||
-           field == ReferenceYear || field == Amount || field == HolidayYear;
+           field == ReferenceYear || field == Amount || field == HolidayYear ||
+           field == AnniversaryYear;
 }
 
 size_t LengthLimit(ToolField field) {

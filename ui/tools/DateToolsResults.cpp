@@ -48,8 +48,8 @@ std::string ListLabel(const Holiday& holiday) {
     return label + " (" + kind + ")";
 }
 
-// The date with its weekday and, when it is a holiday, the holiday in brackets: the name of a
-// 공휴일 ("개천절"), the kind of the others ("대체공휴일", "선거일", "임시공휴일").
+}  // namespace
+
 std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date) {
     std::vector<std::string> marks;
     for (const Holiday& holiday : calendar.HolidaysOn(date)) {
@@ -60,6 +60,8 @@ std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date) {
     const std::string text = KoreanDateWithWeekday(date);
     return marks.empty() ? text : text + " (" + Join(marks, kHolidayNameJoin) + ")";
 }
+
+namespace {
 
 // "2026년 10월 5일 월요일 대체공휴일(개천절)", one line per holiday.
 std::string HolidayLines(const std::vector<Holiday>& holidays) {
