@@ -41,26 +41,28 @@ std::optional<CivilDate> LunarYearlyDate(CivilDate base, int years) {
 }
 
 std::vector<Anniversary> Anniversaries(CivilDate base, bool includeStart, bool lunarYearly) {
-    std::vector<Anniversary> list;
-    if (!IsValidDate(base)) return list;
+    if (!IsValidDate(base)) return {};
+    std::vector<Anniversary> days;
     for (const Steps& steps : kDaySteps) {
-        for (int days = steps.first; days <= steps.last; days += steps.step) {
+        for (int number = steps.first; number <= steps.last; number += steps.step) {
             const std::optional<CivilDate> date =
-                ShiftDate(base, days, PeriodUnit::Days, Direction::After, includeStart);
-            if (date) list.push_back({AnniversaryKind::Days, days, *date});
+                ShiftDate(base, number, PeriodUnit::Days, Direction::After, includeStart);
+            if (date) days.push_back({AnniversaryKind::Days, number, *date});
         }
     }
+    std::vector<Anniversary> years;
     const AnniversaryKind kind = lunarYearly ? AnniversaryKind::LunarYears : AnniversaryKind::Years;
     for (const Steps& steps : kYearSteps) {
-        for (int years = steps.first; years <= steps.last; years += steps.step) {
+        for (int number = steps.first; number <= steps.last; number += steps.step) {
             const std::optional<CivilDate> date =
-                lunarYearly ? LunarYearlyDate(base, years) : SolarYearlyDate(base, years);
-            if (date) list.push_back({kind, years, *date});
+                lunarYearly ? LunarYearlyDate(base, number) : SolarYearlyDate(base, number);
+            if (date) years.push_back({kind, number, *date});
         }
     }
-    // Stable: the N일 entries, added first, stay before a 주년 of the same date.
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Anniversary& a, const Anniversary& b) { return a.date < b.date; });
+    // Both are in date order; the merge keeps an N일 before a 주년 of the same date.
+    std::vector<Anniversary> list(days.size() + years.size());
+    std::merge(days.begin(), days.end(), years.begin(), years.end(), list.begin(),
+               [](const Anniversary& a, const Anniversary& b) { return a.date < b.date; });
     return list;
 }
 

@@ -23,6 +23,15 @@ std::wstring ProgramPath() {
     }
 }
 
+std::wstring Decimal(DWORD number) {
+    std::wstring digits;
+    do {
+        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + number % 10));
+        number /= 10;
+    } while (number != 0);
+    return digits;
+}
+
 // Writes all the bytes and pushes them to the disk.
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -123,8 +132,9 @@ std::wstring AskSavePath(HWND owner, const std::wstring& fileName, const std::ws
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.lpstrDefExt = extension.c_str();
-    dialog.Flags =
-        OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    // No test file made by the dialog: the writer reports a folder it cannot write to itself.
+    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                   OFN_HIDEREADONLY | OFN_NOTESTFILECREATE;
     if (!getSaveFileName(&dialog)) return {};
     path.resize(path.find(L'\0'));
     return path;
@@ -161,7 +171,8 @@ std::wstring ErrorText(DWORD error) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(error);
+    // No number formatting from the C library here: it would bring its floating-point code in.
+    std::wstring text = length ? std::wstring(buffer, length) : L"Error " + Decimal(error);
     LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
         text.pop_back();

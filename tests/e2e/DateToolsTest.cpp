@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "FormControls.h"
@@ -23,9 +24,16 @@ enum ToolsControl {
     kBirthYear = 1114,
     kReferenceYear = 1117,
     kHolidayYear = 1121,
+    kAnniversaryYear = 1131,
     kToolsResult = 1140,
     kHolidayList = 1141,
+    kAnniversaryList = 1144,
 };
+// The Save As dialog's file name box (a combo box in the Explorer style, an edit in the older),
+// and a message box's text.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
+constexpr int kMessageText = 0xFFFF;
 constexpr WPARAM kDateToolsCommand = 0x20;
 
 // Opens the tools from the window menu and works on them.
@@ -322,6 +330,132 @@ TEST(DateTools, AHolidayFileThatCannotBeReadIsReported) {
     wchar_t last[64] = L"";
     SendMessageW(list, LB_GETTEXT, count - 1, reinterpret_cast<LPARAM>(last));
     EXPECT_STREQ(last, L"공휴일.txt 파일을 읽지 못했습니다");
+}
+
+// A dialog the tools window opens over itself (Save As, a message box), once it is in front.
+HWND WaitForDialogOver(HWND tools) {
+    HWND dialog = nullptr;
+    EXPECT_TRUE(WaitUntil([&] {
+        HWND front = GetForegroundWindow();
+        if (front != tools && GetWindow(front, GW_OWNER) == tools) dialog = front;
+        return dialog != nullptr;
+    })) << "no dialog over the tools window";
+    return dialog;
+}
+
+// Saves the 기념일 list with the save button's mnemonic, typing the full path into the Save As
+// dialog's file name box over the proposed name.
+void SaveAnniversaries(TessaroDriver& app, HWND tools, const std::wstring& path) {
+    app.PressAlt('S');
+    HWND dialog = WaitForDialogOver(tools);
+    ASSERT_TRUE(dialog);
+    app.WorkOn(dialog);
+    const int nameBox = GetDlgItem(dialog, kFileNameCombo) ? kFileNameCombo : kFileNameEdit;
+    EXPECT_EQ(app.Text(nameBox), L"2026-03-01 기념일.ics");
+    app.TypeInto(nameBox, path);
+    app.Press(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << "Save As stays open";
+}
+
+// A Unix command run from Windows code (Wine starts Unix programs too); its exit code.
+DWORD RunUnix(const std::wstring& program, std::wstring commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process))
+        return 1;
+    WaitForSingleObject(process.hProcess, 10000);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+// A folder under /tmp that no file can be written into: without write permission, and
+// immutable as well where the tests run as root (whom permissions do not stop). Restored and
+// removed afterwards.
+class UnwritableFolder {
+public:
+    UnwritableFolder() {
+        std::filesystem::create_directories(windows_);
+        RunUnix(L"Z:\\bin\\chmod", L"chmod 555 " + unix_);
+        RunUnix(L"Z:\\usr\\bin\\chattr", L"chattr +i " + unix_);
+    }
+    ~UnwritableFolder() {
+        RunUnix(L"Z:\\usr\\bin\\chattr", L"chattr -i " + unix_);
+        RunUnix(L"Z:\\bin\\chmod", L"chmod 755 " + unix_);
+        std::filesystem::remove_all(windows_);
+    }
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
+    const std::wstring& Path() const { return windows_; }
+
+private:
+    std::wstring unix_ = L"/tmp/tessaro-e2e-unwritable-" + std::to_wstring(GetCurrentProcessId());
+    std::wstring windows_ =
+        L"Z:\\tmp\\tessaro-e2e-unwritable-" + std::to_wstring(GetCurrentProcessId());
+};
+
+std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
+    return {std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()};
+}
+
+// The 기념일 page for a fixed base: the D-day line, the list with the next one selected, the copy,
+// a save into a folder named with a space and Hangul read back, and a save where nothing can be
+// written, which names the path and leaves no file.
+TEST(DateTools, AnniversaryPageListsCopiesAndSavesACalendarFile) {
+    TessaroDriver app;
+    const HWND tools = OpenFromWindowMenu(app);
+    app.PressAlt('N');
+    EXPECT_EQ(app.FocusedId(), kAnniversaryYear);
+    app.Type(L"20260301");
+    HWND list = app.Control(kAnniversaryList);
+    const std::vector<std::wstring> lines = ListItems(list);
+    ASSERT_EQ(lines.size(), 38U);
+    EXPECT_TRUE(lines[0].starts_with(L"오늘은 ")) << Utf8(lines[0]);
+    EXPECT_TRUE(lines[1].starts_with(L"100일  2026년 6월 8일 월요일  D")) << Utf8(lines[1]);
+    // The next one to come is selected: no D+ on it, one on the line before it.
+    const auto selected = static_cast<size_t>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+    ASSERT_GE(selected, 1U);
+    EXPECT_EQ(lines[selected].find(L"  D+"), std::wstring::npos);
+    EXPECT_TRUE(selected == 1 || lines[selected - 1].find(L"  D+") != std::wstring::npos);
+    ClearClipboard();
+    app.RightClick(kAnniversaryList);
+    app.WaitForMenu();
+    app.Press('C');
+    EXPECT_TRUE(WaitUntil([&] {
+        return ClipboardText().find(lines[1] + L"\r\n") != std::wstring::npos;
+    })) << Utf8(ClipboardText());
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        (L"Tessaro 저장 " + std::to_wstring(GetCurrentProcessId()));
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path saved = folder / L"우리 기념일.ics";
+    SaveAnniversaries(app, tools, saved.wstring());
+    app.WorkOn(tools);
+    std::ifstream file(saved, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    file.close();
+    EXPECT_TRUE(text.starts_with("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n")) << text;
+    EXPECT_NE(text.find("UID:20260301-days-100@tessaro\r\n"), std::string::npos);
+    EXPECT_NE(text.find(Utf8(L"SUMMARY:100일 (2026-03-01부터)\r\n")), std::string::npos);
+    EXPECT_TRUE(text.ends_with("END:VEVENT\r\nEND:VCALENDAR\r\n"));
+    EXPECT_EQ(FilesIn(folder).size(), 1U) << "a temporary file is left";
+    std::filesystem::remove_all(folder);
+
+    const UnwritableFolder unwritable;
+    const std::wstring refused = unwritable.Path() + L"\\기념일.ics";
+    SaveAnniversaries(app, tools, refused);
+    HWND message = WaitForDialogOver(tools);
+    ASSERT_TRUE(message);
+    const std::wstring said = WindowText(GetDlgItem(message, kMessageText));
+    EXPECT_NE(said.find(L"달력 파일을 저장하지 못했습니다."), std::wstring::npos) << Utf8(said);
+    EXPECT_NE(said.find(refused), std::wstring::npos) << Utf8(said);
+    app.Answer(message, IDOK);
+    EXPECT_TRUE(FilesIn(unwritable.Path()).empty());
 }
 
 }  // namespace
