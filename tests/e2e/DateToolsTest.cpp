@@ -415,12 +415,12 @@ TEST(DateTools, AnniversaryPageListsCopiesAndSavesACalendarFile) {
     const std::vector<std::wstring> lines = ListItems(list);
     ASSERT_EQ(lines.size(), 38U);
     EXPECT_TRUE(lines[0].starts_with(L"오늘은 ")) << Utf8(lines[0]);
-    EXPECT_TRUE(lines[1].starts_with(L"100일  2026년 6월 8일 월요일  D")) << Utf8(lines[1]);
+    EXPECT_TRUE(lines[1].starts_with(L"100일\t2026년 6월 8일 월요일\tD")) << Utf8(lines[1]);
     // The next one to come is selected: no D+ on it, one on the line before it.
     const auto selected = static_cast<size_t>(SendMessageW(list, LB_GETCURSEL, 0, 0));
     ASSERT_GE(selected, 1U);
-    EXPECT_EQ(lines[selected].find(L"  D+"), std::wstring::npos);
-    EXPECT_TRUE(selected == 1 || lines[selected - 1].find(L"  D+") != std::wstring::npos);
+    EXPECT_EQ(lines[selected].find(L"\tD+"), std::wstring::npos);
+    EXPECT_TRUE(selected == 1 || lines[selected - 1].find(L"\tD+") != std::wstring::npos);
     ClearClipboard();
     app.RightClick(kAnniversaryList);
     app.WaitForMenu();

@@ -273,16 +273,16 @@ TEST(DateTools, AnniversaryPageCountsTodaySelectsTheNextOneAndSavesTheList) {
     EXPECT_TRUE(tools.IsChecked(AnniversaryIncludeStart));
     TypeDate(tools, AnniversaryYear, "20260301");
     EXPECT_TRUE(tools.result.starts_with(
-        Cp949(u8"오늘은 284일째 (D+284)\r\n100일  2026년 6월 8일 월요일  D+184\r\n")))
+        Cp949(u8"오늘은 284일째 (D+284)\r\n100일\t2026년 6월 8일 월요일\tD+184\r\n")))
         << tools.result;
-    EXPECT_NE(tools.result.find(Cp949(u8"\r\n300일  2026년 12월 25일 금요일 (기독탄신일)  D-16\r\n"
-                                      u8"1주년·돌  2027년 3월 1일 월요일 (삼일절)  D-82")),
+    EXPECT_NE(tools.result.find(Cp949(u8"\r\n300일\t2026년 12월 25일 금요일 (기독탄신일)\tD-16\r\n"
+                                      u8"1주년·돌\t2027년 3월 1일 월요일 (삼일절)\tD-82")),
               std::string::npos);
     EXPECT_EQ(tools.selectedLine, 3);  // 300일, after the D-day line
     EXPECT_EQ(tools.TextToCopy(), tools.result);
     tools.Check(AnniversaryIncludeStart);
     EXPECT_TRUE(
-        tools.result.starts_with(Cp949(u8"오늘은 284일째 (D+283)\r\n100일  2026년 6월 9일")));
+        tools.result.starts_with(Cp949(u8"오늘은 284일째 (D+283)\r\n100일\t2026년 6월 9일")));
 
     const std::optional<AnniversaryFile> file = AnniversaryFileToSave(tools);
     ASSERT_TRUE(file);

@@ -20,7 +20,9 @@ constexpr char kLunarOutOfRange[] =
     "1900\xB3\xE2 1\xBF\xF9 31\xC0\xCF\xBA\xCE\xC5\xCD 2050\xB3\xE2 12\xBF\xF9 "
     "31\xC0\xCF\xB1\xEE\xC1\xF6\xC0\xC7 \xB1\xE2\xC1\xD8\xC0\xCF\xBF\xA1\xB8\xB8 \xBE\xB5 "
     "\xBC\xF6 \xC0\xD6\xBD\xC0\xB4\xCF\xB4\xD9.";
-constexpr char kColumnGap[] = "  ";
+// Between the name, the date and the D-day: the list aligns the columns at its tab stops, and
+// a spreadsheet takes the copy as three columns.
+constexpr char kColumnGap[] = "\t";
 
 bool OutsideLunarTable(const AnniversaryInputs& inputs) {
     return inputs.lunarYearly && !ToLunar(inputs.base);

@@ -19,7 +19,7 @@ struct AnniversaryInputs {
 };
 
 // "오늘은 100일째 (D+100)" for a base today or past, "D-12 (2026년 12월 21일 월요일)" for one
-// ahead; then "100일  2026년 6월 8일 월요일 (현충일)  D-12" a line, the next one to come selected.
+// ahead; then "100일\t2026년 6월 8일 월요일 (현충일)\tD-12" a line, the next one to come selected.
 // With lunarYearly, a base outside the lunar table gives a message naming the table's range.
 ToolResult AnniversaryResult(const HolidayCalendar& calendar, const AnniversaryInputs& inputs,
                              CivilDate today);

@@ -165,6 +165,10 @@ bool CDateToolsDlg::OnInitDialog() {
     for (const PageControls& page : kPageControls) {
         if (page.list) annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, page.list));
     }
+    // The 기념일 list's columns (name, date, D-day), in dialog units.
+    const int columns[] = {58, 196};
+    SendDlgItemMessageW(m_hWnd, IDC_TOOLS_ANNIVERSARY_LIST, LB_SETTABSTOPS, std::size(columns),
+                        reinterpret_cast<LPARAM>(columns));
     Open(m_mainFormDates);
     return false;  // the page logic has put the focus on the page's first field
 }
