@@ -145,10 +145,13 @@ std::wstring AskSavePath(HWND owner, const std::wstring& fileName, const std::ws
 // the target.
 DWORD WriteFileWhole(const std::wstring& path, std::string_view bytes) {
     const size_t folderEnd = path.find_last_of(L"\\/");
-    const std::wstring folder = folderEnd == std::wstring::npos ? L"." : path.substr(0, folderEnd);
+    // With its final backslash, so that a drive's root stays the root (C:\ rather than C:, the
+    // current folder of drive C).
+    const std::wstring folder =
+        folderEnd == std::wstring::npos ? L".\\" : path.substr(0, folderEnd + 1);
     wchar_t temporary[MAX_PATH + 1] = {};
-    // GetTempFileNameW takes a folder of at most MAX_PATH - 14 characters.
-    if (folder.size() > MAX_PATH - 14) return ERROR_FILENAME_EXCED_RANGE;
+    // GetTempFileNameW takes a folder of at most MAX_PATH - 14 characters (without the slash).
+    if (folder.size() > MAX_PATH - 13) return ERROR_FILENAME_EXCED_RANGE;
     if (!GetTempFileNameW(folder.c_str(), L"tes", 0, temporary)) return GetLastError();
     DWORD error = ERROR_SUCCESS;
     HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,

@@ -357,49 +357,21 @@ void SaveAnniversaries(TessaroDriver& app, HWND tools, const std::wstring& path)
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << "Save As stays open";
 }
 
-// A Unix command run from Windows code (Wine starts Unix programs too); its exit code.
-DWORD RunUnix(const std::wstring& program, std::wstring commandLine) {
+// Runs a shell command (Wine starts Unix programs too) and waits for it.
+void Shell(const std::wstring& command) {
+    std::wstring line = L"/bin/sh -c \"" + command + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
-        return 1;
+    ASSERT_TRUE(CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
     WaitForSingleObject(process.hProcess, 10000);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return code;
 }
 
-// A folder under /tmp that no file can be written into: without write permission, and
-// immutable as well where the tests run as root (whom permissions do not stop). Restored and
-// removed afterwards.
-class UnwritableFolder {
-public:
-    UnwritableFolder() {
-        std::filesystem::create_directories(windows_);
-        RunUnix(L"Z:\\bin\\chmod", L"chmod 555 " + unix_);
-        RunUnix(L"Z:\\usr\\bin\\chattr", L"chattr +i " + unix_);
-    }
-    ~UnwritableFolder() {
-        RunUnix(L"Z:\\usr\\bin\\chattr", L"chattr -i " + unix_);
-        RunUnix(L"Z:\\bin\\chmod", L"chmod 755 " + unix_);
-        std::filesystem::remove_all(windows_);
-    }
-    UnwritableFolder(const UnwritableFolder&) = delete;
-    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
-    const std::wstring& Path() const { return windows_; }
-
-private:
-    std::wstring unix_ = L"/tmp/tessaro-e2e-unwritable-" + std::to_wstring(GetCurrentProcessId());
-    std::wstring windows_ =
-        L"Z:\\tmp\\tessaro-e2e-unwritable-" + std::to_wstring(GetCurrentProcessId());
-};
-
-std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
-    return {std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()};
+ptrdiff_t FileCount(const std::filesystem::path& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder), {});
 }
 
 // The 기념일 page for a fixed base: the D-day line, the list with the next one selected, the copy,
@@ -443,11 +415,20 @@ TEST(DateTools, AnniversaryPageListsCopiesAndSavesACalendarFile) {
     EXPECT_NE(text.find("UID:20260301-days-100@tessaro\r\n"), std::string::npos);
     EXPECT_NE(text.find(Utf8(L"SUMMARY:100일 (2026-03-01부터)\r\n")), std::string::npos);
     EXPECT_TRUE(text.ends_with("END:VEVENT\r\nEND:VCALENDAR\r\n"));
-    EXPECT_EQ(FilesIn(folder).size(), 1U) << "a temporary file is left";
+    EXPECT_EQ(FileCount(folder), 1) << "a temporary file is left";
     std::filesystem::remove_all(folder);
 
-    const UnwritableFolder unwritable;
-    const std::wstring refused = unwritable.Path() + L"\\기념일.ics";
+    // A folder without write permission, and immutable too where the tests run as root, whom
+    // permissions do not stop; made writable and removed afterwards.
+    const std::wstring name = L"tessaro-e2e-unwritable-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring unwritable = L"/tmp/" + name;
+    Shell(L"mkdir -p " + unwritable + L" && chmod 555 " + unwritable + L" && (chattr +i " +
+          unwritable + L" 2>/dev/null; true)");
+    struct Removal {
+        std::wstring folder;
+        ~Removal() { Shell(L"chattr -i " + folder + L" 2>/dev/null; rm -rf " + folder); }
+    } removal{unwritable};
+    const std::wstring refused = L"Z:\\tmp\\" + name + L"\\기념일.ics";
     SaveAnniversaries(app, tools, refused);
     HWND message = WaitForDialogOver(tools);
     ASSERT_TRUE(message);
@@ -455,7 +436,7 @@ TEST(DateTools, AnniversaryPageListsCopiesAndSavesACalendarFile) {
     EXPECT_NE(said.find(L"달력 파일을 저장하지 못했습니다."), std::wstring::npos) << Utf8(said);
     EXPECT_NE(said.find(refused), std::wstring::npos) << Utf8(said);
     app.Answer(message, IDOK);
-    EXPECT_TRUE(FilesIn(unwritable.Path()).empty());
+    EXPECT_EQ(FileCount(L"Z:\\tmp\\" + name), 0);
 }
 
 }  // namespace
