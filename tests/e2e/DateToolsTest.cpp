@@ -357,18 +357,51 @@ void SaveAnniversaries(TessaroDriver& app, HWND tools, const std::wstring& path)
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << "Save As stays open";
 }
 
-// Runs a shell command (Wine starts Unix programs too) and waits for it.
-void Shell(const std::wstring& command) {
-    std::wstring line = L"/bin/sh -c \"" + command + L"\"";
+// Runs a command line and waits for it; under Wine a Unix program too.
+void Run(std::wstring commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &process));
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
+
+// A folder no file can be written into, made so by the system's own tools: under Wine a Unix
+// folder without write permission (and immutable, for a run as root, whom permissions do not
+// stop); on Windows one that denies everyone writing. Undone and removed afterwards.
+class UnwritableFolder {
+public:
+    UnwritableFolder() {
+        std::filesystem::create_directories(path_);
+        if (wine_)
+            Shell(L"chmod 555 " + unix_ + L" && (chattr +i " + unix_ + L" 2>/dev/null; true)");
+        else
+            Run(L"icacls \"" + path_ + L"\" /deny *S-1-1-0:(W)");
+    }
+    ~UnwritableFolder() {
+        if (wine_)
+            Shell(L"chattr -i " + unix_ + L" 2>/dev/null; chmod 755 " + unix_);
+        else
+            Run(L"icacls \"" + path_ + L"\" /remove:d *S-1-1-0");
+        std::filesystem::remove_all(path_);
+    }
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
+    const std::wstring& Path() const { return path_; }
+
+private:
+    void Shell(const std::wstring& command) { Run(L"Z:\\bin\\sh -c \"" + command + L"\""); }
+
+    const bool wine_ =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    const std::wstring name_ = L"tessaro-e2e-unwritable-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring unix_ = L"/tmp/" + name_;
+    const std::wstring path_ =
+        wine_ ? L"Z:\\tmp\\" + name_ : (std::filesystem::temp_directory_path() / name_).wstring();
+};
 
 ptrdiff_t FileCount(const std::filesystem::path& folder) {
     return std::distance(std::filesystem::directory_iterator(folder), {});
@@ -418,17 +451,8 @@ TEST(DateTools, AnniversaryPageListsCopiesAndSavesACalendarFile) {
     EXPECT_EQ(FileCount(folder), 1) << "a temporary file is left";
     std::filesystem::remove_all(folder);
 
-    // A folder without write permission, and immutable too where the tests run as root, whom
-    // permissions do not stop; made writable and removed afterwards.
-    const std::wstring name = L"tessaro-e2e-unwritable-" + std::to_wstring(GetCurrentProcessId());
-    const std::wstring unwritable = L"/tmp/" + name;
-    Shell(L"mkdir -p " + unwritable + L" && chmod 555 " + unwritable + L" && (chattr +i " +
-          unwritable + L" 2>/dev/null; true)");
-    struct Removal {
-        std::wstring folder;
-        ~Removal() { Shell(L"chattr -i " + folder + L" 2>/dev/null; rm -rf " + folder); }
-    } removal{unwritable};
-    const std::wstring refused = L"Z:\\tmp\\" + name + L"\\기념일.ics";
+    const UnwritableFolder unwritable;
+    const std::wstring refused = unwritable.Path() + L"\\기념일.ics";
     SaveAnniversaries(app, tools, refused);
     HWND message = WaitForDialogOver(tools);
     ASSERT_TRUE(message);
@@ -436,7 +460,7 @@ TEST(DateTools, AnniversaryPageListsCopiesAndSavesACalendarFile) {
     EXPECT_NE(said.find(L"달력 파일을 저장하지 못했습니다."), std::wstring::npos) << Utf8(said);
     EXPECT_NE(said.find(refused), std::wstring::npos) << Utf8(said);
     app.Answer(message, IDOK);
-    EXPECT_EQ(FileCount(L"Z:\\tmp\\" + name), 0);
+    EXPECT_EQ(FileCount(unwritable.Path()), 0);
 }
 
 }  // namespace
