@@ -393,7 +393,7 @@ public:
     const std::wstring& Path() const { return path_; }
 
 private:
-    void Shell(const std::wstring& command) { Run(L"Z:\\bin\\sh -c \"" + command + L"\""); }
+    static void Shell(const std::wstring& command) { Run(L"Z:\\bin\\sh -c \"" + command + L"\""); }
 
     const bool wine_ =
         GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;

@@ -96,11 +96,11 @@ std::optional<ToolPage> PageOf(int id) {
     if (id >= static_cast<int>(kFirstInput) && id <= static_cast<int>(kLastInput))
         return PageOfField(FieldOf(id));
     if (id == IDC_TOOLS_ANNIVERSARY_SAVE) return ToolPage::Anniversaries;
-    for (const PageControls& page : kPageControls) {
-        if (id == page.list || (id >= page.firstLabel && id < page.firstLabel + kLabelRange))
-            return page.page;
-    }
-    return std::nullopt;
+    const auto* const found = std::ranges::find_if(kPageControls, [&](const PageControls& page) {
+        return id == page.list || (id >= page.firstLabel && id < page.firstLabel + kLabelRange);
+    });
+    if (found == std::end(kPageControls)) return std::nullopt;
+    return found->page;
 }
 
 }  // namespace
@@ -317,7 +317,7 @@ void CDateToolsDlg::ShowPage(ToolPage page) {
         const std::optional<ToolPage> owner = PageOf(id);
         bool shown = owner == page;
         if (id == IDC_TOOLS_RESULT || id == IDC_TOOLS_RESULT_RULE)
-            shown = !ListOf(page);
+            shown = ListOf(page) == 0;
         else if (!owner)
             continue;
         ShowWindow(child, shown ? SW_SHOW : SW_HIDE);
