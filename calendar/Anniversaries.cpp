@@ -5,6 +5,7 @@
 #include "calendar/Holidays.h"
 #include "calendar/IntegerFormat.h"
 #include "calendar/KoreanDateText.h"
+#include "calendar/KoreanLunarCalendar.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ constexpr char kSince[] = "\xBA\xCE\xC5\xCD)";
 constexpr char kFileSuffix[] = " \xB1\xE2\xB3\xE4\xC0\xCF.ics";
 // "돌": the first 주년's other name.
 constexpr char kFirstBirthday[] = "\xB5\xB9";
+// "음력 "
+constexpr char kLunarPrefix[] = "\xC0\xBD\xB7\xC2 ";
 
 // 100일 .. 1000일 by 100, then to 10000일 by 1000; 1주년 .. 10주년 by 1, then to 50주년 by 5.
 struct Steps {
@@ -31,25 +34,35 @@ std::optional<CivilDate> SolarYearlyDate(CivilDate base, int years) {
     return ShiftDate(base, years, PeriodUnit::Years, Direction::After, false);
 }
 
-std::vector<Anniversary> Anniversaries(CivilDate base, bool includeStart, YearlyDateRule yearly) {
-    std::vector<Anniversary> list;
-    if (!IsValidDate(base)) return list;
+std::optional<CivilDate> LunarYearlyDate(CivilDate base, int years) {
+    const std::optional<LunarDate> lunar = ToLunar(base);
+    if (!lunar) return std::nullopt;
+    return LunarAnniversary(*lunar, lunar->year + years);
+}
+
+std::vector<Anniversary> Anniversaries(CivilDate base, bool includeStart, bool lunarYearly) {
+    if (!IsValidDate(base)) return {};
+    std::vector<Anniversary> days;
     for (const Steps& steps : kDaySteps) {
-        for (int days = steps.first; days <= steps.last; days += steps.step) {
+        for (int number = steps.first; number <= steps.last; number += steps.step) {
             const std::optional<CivilDate> date =
-                ShiftDate(base, days, PeriodUnit::Days, Direction::After, includeStart);
-            if (date) list.push_back({AnniversaryKind::Days, days, *date});
+                ShiftDate(base, number, PeriodUnit::Days, Direction::After, includeStart);
+            if (date) days.push_back({AnniversaryKind::Days, number, *date});
         }
     }
+    std::vector<Anniversary> years;
+    const AnniversaryKind kind = lunarYearly ? AnniversaryKind::LunarYears : AnniversaryKind::Years;
     for (const Steps& steps : kYearSteps) {
-        for (int years = steps.first; years <= steps.last; years += steps.step) {
-            const std::optional<CivilDate> date = yearly(base, years);
-            if (date) list.push_back({AnniversaryKind::Years, years, *date});
+        for (int number = steps.first; number <= steps.last; number += steps.step) {
+            const std::optional<CivilDate> date =
+                lunarYearly ? LunarYearlyDate(base, number) : SolarYearlyDate(base, number);
+            if (date) years.push_back({kind, number, *date});
         }
     }
-    // Stable: the N일 entries, added first, stay before a 주년 of the same date.
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Anniversary& a, const Anniversary& b) { return a.date < b.date; });
+    // Both are in date order; the merge keeps an N일 before a 주년 of the same date.
+    std::vector<Anniversary> list(days.size() + years.size());
+    std::merge(days.begin(), days.end(), years.begin(), years.end(), list.begin(),
+               [](const Anniversary& a, const Anniversary& b) { return a.date < b.date; });
     return list;
 }
 
@@ -78,7 +91,7 @@ std::string AnniversaryName(const Anniversary& entry) {
     if (entry.kind == AnniversaryKind::Days) return FormatIntegers("%d", {entry.number}) + kDays;
     std::string name = FormatIntegers("%d", {entry.number}) + kYears;
     if (entry.number == 1) name.append(kHolidayNameJoin).append(kFirstBirthday);
-    return name;
+    return entry.kind == AnniversaryKind::LunarYears ? kLunarPrefix + name : name;
 }
 
 std::string AnniversarySummary(CivilDate base, const Anniversary& entry) {
@@ -86,9 +99,10 @@ std::string AnniversarySummary(CivilDate base, const Anniversary& entry) {
 }
 
 std::string AnniversaryUid(CivilDate base, const Anniversary& entry) {
-    return FormatIntegers(entry.kind == AnniversaryKind::Days ? "%04d%02d%02d-days-%d@tessaro"
-                                                              : "%04d%02d%02d-years-%d@tessaro",
-                          {base.year, base.month, base.day, entry.number});
+    const char* format = "%04d%02d%02d-years-%d@tessaro";
+    if (entry.kind == AnniversaryKind::Days) format = "%04d%02d%02d-days-%d@tessaro";
+    if (entry.kind == AnniversaryKind::LunarYears) format = "%04d%02d%02d-lunar-years-%d@tessaro";
+    return FormatIntegers(format, {base.year, base.month, base.day, entry.number});
 }
 
 std::string AnniversaryFileName(CivilDate base) {

@@ -12,8 +12,9 @@
 #include "calendar/DateMath.h"
 
 enum class AnniversaryKind {
-    Days,   // 100일, 200일, ... 1000일, 2000일, ... 10000일
-    Years,  // 1주년 (also 돌), ... 10주년, 15주년, ... 50주년
+    Days,        // 100일, 200일, ... 1000일, 2000일, ... 10000일
+    Years,       // 1주년 (also 돌), ... 10주년, 15주년, ... 50주년
+    LunarYears,  // the same 주년, each on the base's lunar date of its lunar year
 };
 
 struct Anniversary {
@@ -23,19 +24,19 @@ struct Anniversary {
     friend bool operator==(const Anniversary&, const Anniversary&) = default;
 };
 
-// The date of the `years`-th 주년 of a base date, or nothing when it has none (out of range).
-using YearlyDateRule = std::optional<CivilDate> (*)(CivilDate base, int years);
-
 // The base's month and day in the year `years` later; a 29 February base falls on 28 February
 // in a common year.
 std::optional<CivilDate> SolarYearlyDate(CivilDate base, int years);
+// The base's lunar date in the lunar year `years` later, by LunarAnniversary's custom (a missing
+// 30th on the 29th, a leap-month date in the regular month where the year lacks the leap month);
+// nothing outside the lunar table.
+std::optional<CivilDate> LunarYearlyDate(CivilDate base, int years);
 
 // The list in date order (a 주년 after the N일 of the same date). With includeStart the base is
-// day 1 (100일 = base + 99 days), without it day 0 (base + 100). The 주년 dates come from
-// `yearly` whatever includeStart says. An entry whose date lies past 9999-12-31 (or that the rule
-// cannot date) is left out; a base date that does not exist gives none.
-std::vector<Anniversary> Anniversaries(CivilDate base, bool includeStart,
-                                       YearlyDateRule yearly = SolarYearlyDate);
+// day 1 (100일 = base + 99 days), without it day 0 (base + 100). The 주년 fall on the base's date
+// (lunarYearly: its lunar date) whatever includeStart says. An entry whose date lies past
+// 9999-12-31 (or past the lunar table) is left out; a base date that does not exist gives none.
+std::vector<Anniversary> Anniversaries(CivilDate base, bool includeStart, bool lunarYearly = false);
 
 // The first entry on or after today (the one to select), or nothing when all have passed.
 std::optional<std::size_t> NextAnniversary(const std::vector<Anniversary>& list, CivilDate today);
@@ -52,13 +53,15 @@ std::string DdayText(std::int64_t dayCount);
 // "오늘은 30일째", for a count of 0 or more.
 std::string TodayCountText(std::int64_t dayCount);
 
-// "100일", "1주년·돌", "20주년".
+// "100일", "1주년·돌", "20주년", "음력 3주년".
 std::string AnniversaryName(const Anniversary& entry);
 // The calendar event's title: "100일 (2026-03-01부터)".
 std::string AnniversarySummary(CivilDate base, const Anniversary& entry);
 // The calendar event's UID, the same on every save so that importing again updates the event
-// (also after the check box changed its date): "20260301-days-100@tessaro",
-// "20260301-years-1@tessaro".
+// (also after 시작일 포함 changed its date): "20260301-days-100@tessaro",
+// "20260301-years-1@tessaro". A lunar 주년 is another event than the solar one of the same number
+// ("20260301-lunar-years-1@tessaro"): both files can be imported side by side, as people keep
+// both birthdays.
 std::string AnniversaryUid(CivilDate base, const Anniversary& entry);
 // The calendar file's default name: "2026-03-01 기념일.ics".
 std::string AnniversaryFileName(CivilDate base);

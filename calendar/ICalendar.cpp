@@ -60,7 +60,7 @@ std::string ICalendarText(const std::vector<AllDayEvent>& events, UtcTime stamp)
         FormatIntegers("T%02d%02d%02dZ", {stamp.hour, stamp.minute, stamp.second});
     std::string text;
     for (const char* line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Tessaro//Tessaro//KO",
-                             "CALSCALE:GREGORIAN"}) {
+                             "CALSCALE:GREGORIAN", "METHOD:PUBLISH"}) {
         AppendLine(text, line);
     }
     for (const AllDayEvent& event : events) {

@@ -23,7 +23,8 @@ struct UtcTime {
     int second = 0;
 };
 
-// The calendar of the events, each event stamped with `stamp` (the save time, passed in so that
+// The calendar of the events, published (METHOD:PUBLISH: events to add, not invitations to
+// answer), each event stamped with `stamp` (the save time, passed in so that
 // the same list and time give the same bytes). An event on 9999-12-31 has no DTEND (an all-day
 // event without one lasts that day). RFC 5545 wants at least one event in a calendar: the caller
 // offers no file for an empty list.

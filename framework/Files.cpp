@@ -1,6 +1,9 @@
 #include "framework/Files.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
+
+#include <algorithm>
 
 namespace fw {
 
@@ -18,6 +21,26 @@ std::wstring ProgramPath() {
         }
         path.resize(path.size() * 2);  // cut short: a longer path
     }
+}
+
+std::wstring Decimal(DWORD number) {
+    std::wstring digits;
+    do {
+        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + number % 10));
+        number /= 10;
+    } while (number != 0);
+    return digits;
+}
+
+// Writes all the bytes and pushes them to the disk.
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const auto chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1U << 30));
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return FlushFileBuffers(file) != 0;
 }
 
 }  // namespace
@@ -86,6 +109,77 @@ std::optional<std::string> ReadSmallFile(const std::wstring& path, size_t maxByt
     }
     CloseHandle(file);
     return content;
+}
+
+// The common dialog library is loaded on the first save only, as shell32 is for the viewer: it
+// is a known library of the system's, and stays loaded for later saves.
+std::wstring AskSavePath(HWND owner, const std::wstring& fileName, const std::wstring& typeName,
+                         const std::wstring& extension) {
+    using SaveDialogFunction = decltype(&GetSaveFileNameW);
+    HMODULE dialogs = LoadLibraryW(L"comdlg32.dll");
+    if (!dialogs) return {};
+    const auto getSaveFileName = reinterpret_cast<SaveDialogFunction>(
+        reinterpret_cast<void*>(GetProcAddress(dialogs, "GetSaveFileNameW")));
+    if (!getSaveFileName) return {};
+    // The filter: pairs of display name and pattern, each ending in a null, and a null after.
+    std::wstring filter = typeName + L'\0' + L"*." + extension + L'\0';
+    std::wstring path(32768, L'\0');  // the longest path Windows takes
+    path.replace(0, fileName.size(), fileName);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrDefExt = extension.c_str();
+    // No test file made by the dialog: the writer reports a folder it cannot write to itself.
+    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                   OFN_HIDEREADONLY | OFN_NOTESTFILECREATE;
+    if (!getSaveFileName(&dialog)) return {};
+    path.resize(path.find(L'\0'));
+    return path;
+}
+
+// The temporary file is made by GetTempFileNameW in the target's folder (so that the final move
+// stays on one volume and cannot leave a half-copied file), written and flushed, then moved over
+// the target.
+DWORD WriteFileWhole(const std::wstring& path, std::string_view bytes) {
+    const size_t folderEnd = path.find_last_of(L"\\/");
+    // With its final backslash, so that a drive's root stays the root (C:\ rather than C:, the
+    // current folder of drive C).
+    const std::wstring folder =
+        folderEnd == std::wstring::npos ? L".\\" : path.substr(0, folderEnd + 1);
+    wchar_t temporary[MAX_PATH + 1] = {};
+    // GetTempFileNameW takes a folder of at most MAX_PATH - 14 characters (without the slash).
+    if (folder.size() > MAX_PATH - 13) return ERROR_FILENAME_EXCED_RANGE;
+    if (!GetTempFileNameW(folder.c_str(), L"tes", 0, temporary)) return GetLastError();
+    DWORD error = ERROR_SUCCESS;
+    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+    } else {
+        if (!WriteAll(file, bytes)) error = GetLastError();
+        CloseHandle(file);
+    }
+    if (error == ERROR_SUCCESS &&
+        !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) DeleteFileW(temporary);
+    return error;
+}
+
+std::wstring ErrorText(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    // No number formatting from the C library here: it would bring its floating-point code in.
+    std::wstring text = length ? std::wstring(buffer, length) : L"Error " + Decimal(error);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    return text;
 }
 
 }  // namespace fw

@@ -5,36 +5,44 @@
 namespace fw {
 
 namespace {
-constexpr UINT kKoreanCodePage = 949;
-}
 
-std::wstring ToUtf16(std::string_view cp949) {
-    if (cp949.empty()) return {};
-    const int size = static_cast<int>(cp949.size());
-    const int length = MultiByteToWideChar(kKoreanCodePage, 0, cp949.data(), size, nullptr, 0);
+constexpr UINT kKoreanCodePage = 949;
+
+std::wstring Decode(UINT codePage, std::string_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
     std::wstring out(length, L'\0');
-    MultiByteToWideChar(kKoreanCodePage, 0, cp949.data(), size, out.data(), length);
+    MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), length);
     return out;
 }
 
-std::string ToCp949(std::wstring_view utf16) {
+std::string Encode(UINT codePage, std::wstring_view utf16) {
     if (utf16.empty()) return {};
     const int size = static_cast<int>(utf16.size());
     const int length =
-        WideCharToMultiByte(kKoreanCodePage, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(codePage, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
     std::string out(length, '\0');
-    WideCharToMultiByte(kKoreanCodePage, 0, utf16.data(), size, out.data(), length, nullptr,
-                        nullptr);
+    WideCharToMultiByte(codePage, 0, utf16.data(), size, out.data(), length, nullptr, nullptr);
     return out;
 }
 
+}  // namespace
+
+std::wstring ToUtf16(std::string_view cp949) {
+    return Decode(kKoreanCodePage, cp949);
+}
+
+std::string ToCp949(std::wstring_view utf16) {
+    return Encode(kKoreanCodePage, utf16);
+}
+
 std::string Utf8ToCp949(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring utf16(length, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, utf16.data(), length);
-    return ToCp949(utf16);
+    return ToCp949(Decode(CP_UTF8, utf8));
+}
+
+std::string Cp949ToUtf8(std::string_view cp949) {
+    return Encode(CP_UTF8, ToUtf16(cp949));
 }
 
 }  // namespace fw

@@ -12,5 +12,7 @@ std::wstring ToUtf16(std::string_view cp949);
 std::string ToCp949(std::wstring_view utf16);
 // UTF-8 (a file's text) to CP949; characters CP949 lacks become '?'.
 std::string Utf8ToCp949(std::string_view utf8);
+// CP949 to UTF-8 (a file's text).
+std::string Cp949ToUtf8(std::string_view cp949);
 
 }  // namespace fw

@@ -2,8 +2,8 @@
 # Photographs Tessaro on a virtual display (Xvfb, 1024x768) into artifacts/: the form with a
 # day count (form-result.png), the result line's copy menu open (copy-menu.png), the end-day
 # list open (list-open.png), the About box (about-box.png), the date tools' pages
-# (tools-period.png, tools-shift.png, tools-age.png, tools-lunar.png, tools-holidays.png) and the
-# exit question (exit-question.png).
+# (tools-period.png, tools-shift.png, tools-age.png, tools-lunar.png, tools-anniversaries.png,
+# tools-holidays.png) and the exit question (exit-question.png).
 # A driver program fills in a date pair and works the form; each picture
 # is cropped to the windows it shows.
 # shellcheck source=harness.sh
@@ -39,7 +39,7 @@ while read -r word name x y width height <&"${TOUR[0]}"; do
 done
 status=0
 wait "$tour_pid" || status=$?
-if [ "$status" -ne 0 ] || [ "$shots" -ne 10 ]; then
+if [ "$status" -ne 0 ] || [ "$shots" -ne 11 ]; then
     echo "screenshot: the tour failed (exit $status, $shots pictures)" >&2
     exit 1
 fi

@@ -2,11 +2,12 @@
 // result menu, one flow per page typed by keyboard, results appearing as typed, and copying.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
-#include <algorithm>
 
 #include "FormControls.h"
 #include "TessaroDriver.h"
@@ -25,12 +26,19 @@ enum ToolsControl {
     kBirthYear = 1114,
     kReferenceYear = 1117,
     kHolidayYear = 1121,
+    kAnniversaryYear = 1131,
     kToolsResult = 1140,
     kHolidayList = 1141,
     kSolarYear = 1122,
     kLunarYear = 1125,
     kLunarList = 1143,
+    kAnniversaryList = 1144,
 };
+// The Save As dialog's file name box (a combo box in the Explorer style, an edit in the older),
+// and a message box's text.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
+constexpr int kMessageText = 0xFFFF;
 constexpr WPARAM kDateToolsCommand = 0x20;
 
 // Opens the tools from the window menu and works on them.
@@ -367,6 +375,137 @@ TEST(DateTools, AHolidayFileThatCannotBeReadIsReported) {
     wchar_t last[64] = L"";
     SendMessageW(list, LB_GETTEXT, count - 1, reinterpret_cast<LPARAM>(last));
     EXPECT_STREQ(last, L"공휴일.txt 파일을 읽지 못했습니다");
+}
+
+// A dialog the tools window opens over itself (Save As, a message box), once it is in front.
+HWND WaitForDialogOver(HWND tools) {
+    HWND dialog = nullptr;
+    EXPECT_TRUE(WaitUntil([&] {
+        HWND front = GetForegroundWindow();
+        if (front != tools && GetWindow(front, GW_OWNER) == tools) dialog = front;
+        return dialog != nullptr;
+    })) << "no dialog over the tools window";
+    return dialog;
+}
+
+// Saves the 기념일 list with the save button's mnemonic, typing the full path into the Save As
+// dialog's file name box over the proposed name.
+void SaveAnniversaries(TessaroDriver& app, HWND tools, const std::wstring& path) {
+    app.PressAlt('S');
+    HWND dialog = WaitForDialogOver(tools);
+    ASSERT_TRUE(dialog);
+    app.WorkOn(dialog);
+    const int nameBox = GetDlgItem(dialog, kFileNameCombo) ? kFileNameCombo : kFileNameEdit;
+    EXPECT_EQ(app.Text(nameBox), L"2026-03-01 기념일.ics");
+    app.TypeInto(nameBox, path);
+    app.Press(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << "Save As stays open";
+}
+
+// Runs a command line and waits for it; under Wine a Unix program too.
+void Run(std::wstring commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+// A folder no file can be written into, made so by the system's own tools: under Wine a Unix
+// folder without write permission (and immutable, for a run as root, whom permissions do not
+// stop); on Windows one that denies everyone writing. Undone and removed afterwards.
+class UnwritableFolder {
+public:
+    UnwritableFolder() {
+        std::filesystem::create_directories(path_);
+        if (wine_)
+            Shell(L"chmod 555 " + unix_ + L" && (chattr +i " + unix_ + L" 2>/dev/null; true)");
+        else
+            Run(L"icacls \"" + path_ + L"\" /deny *S-1-1-0:(W)");
+    }
+    ~UnwritableFolder() {
+        if (wine_)
+            Shell(L"chattr -i " + unix_ + L" 2>/dev/null; chmod 755 " + unix_);
+        else
+            Run(L"icacls \"" + path_ + L"\" /remove:d *S-1-1-0");
+        std::filesystem::remove_all(path_);
+    }
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
+    const std::wstring& Path() const { return path_; }
+
+private:
+    static void Shell(const std::wstring& command) { Run(L"Z:\\bin\\sh -c \"" + command + L"\""); }
+
+    const bool wine_ =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    const std::wstring name_ = L"tessaro-e2e-unwritable-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring unix_ = L"/tmp/" + name_;
+    const std::wstring path_ =
+        wine_ ? L"Z:\\tmp\\" + name_ : (std::filesystem::temp_directory_path() / name_).wstring();
+};
+
+ptrdiff_t FileCount(const std::filesystem::path& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder), {});
+}
+
+// The 기념일 page for a fixed base: the D-day line, the list with the next one selected, the copy,
+// a save into a folder named with a space and Hangul read back, and a save where nothing can be
+// written, which names the path and leaves no file.
+TEST(DateTools, AnniversaryPageListsCopiesAndSavesACalendarFile) {
+    TessaroDriver app;
+    const HWND tools = OpenFromWindowMenu(app);
+    app.PressAlt('N');
+    EXPECT_EQ(app.FocusedId(), kAnniversaryYear);
+    app.Type(L"20260301");
+    HWND list = app.Control(kAnniversaryList);
+    const std::vector<std::wstring> lines = ListItems(list);
+    ASSERT_EQ(lines.size(), 38U);
+    EXPECT_TRUE(lines[0].starts_with(L"오늘은 ")) << Utf8(lines[0]);
+    EXPECT_TRUE(lines[1].starts_with(L"100일\t2026년 6월 8일 월요일\tD")) << Utf8(lines[1]);
+    // The next one to come is selected: no D+ on it, one on the line before it.
+    const auto selected = static_cast<size_t>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+    ASSERT_GE(selected, 1U);
+    EXPECT_EQ(lines[selected].find(L"\tD+"), std::wstring::npos);
+    EXPECT_TRUE(selected == 1 || lines[selected - 1].find(L"\tD+") != std::wstring::npos);
+    ClearClipboard();
+    app.RightClick(kAnniversaryList);
+    app.WaitForMenu();
+    app.Press('C');
+    EXPECT_TRUE(WaitUntil([&] {
+        return ClipboardText().find(lines[1] + L"\r\n") != std::wstring::npos;
+    })) << Utf8(ClipboardText());
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        (L"Tessaro 저장 " + std::to_wstring(GetCurrentProcessId()));
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path saved = folder / L"우리 기념일.ics";
+    SaveAnniversaries(app, tools, saved.wstring());
+    app.WorkOn(tools);
+    std::ifstream file(saved, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    file.close();
+    EXPECT_TRUE(text.starts_with("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n")) << text;
+    EXPECT_NE(text.find("UID:20260301-days-100@tessaro\r\n"), std::string::npos);
+    EXPECT_NE(text.find(Utf8(L"SUMMARY:100일 (2026-03-01부터)\r\n")), std::string::npos);
+    EXPECT_TRUE(text.ends_with("END:VEVENT\r\nEND:VCALENDAR\r\n"));
+    EXPECT_EQ(FileCount(folder), 1) << "a temporary file is left";
+    std::filesystem::remove_all(folder);
+
+    const UnwritableFolder unwritable;
+    const std::wstring refused = unwritable.Path() + L"\\기념일.ics";
+    SaveAnniversaries(app, tools, refused);
+    HWND message = WaitForDialogOver(tools);
+    ASSERT_TRUE(message);
+    const std::wstring said = WindowText(GetDlgItem(message, kMessageText));
+    EXPECT_NE(said.find(L"달력 파일을 저장하지 못했습니다."), std::wstring::npos) << Utf8(said);
+    EXPECT_NE(said.find(refused), std::wstring::npos) << Utf8(said);
+    app.Answer(message, IDOK);
+    EXPECT_EQ(FileCount(unwritable.Path()), 0);
 }
 
 }  // namespace

@@ -252,9 +252,9 @@ TEST(TheForm, TheExecutableCarriesItsKoreanVersionRecord) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010004U);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010005U);
     EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000U);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010004U);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010005U);
     EXPECT_EQ(fixed->dwProductVersionLS, 0x00000000U);
     EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask & VS_FF_DEBUG, 0U);  // a release build
     EXPECT_EQ(LOWORD(fixed->dwFileOS), VOS__WINDOWS32);
@@ -276,8 +276,8 @@ TEST(TheForm, TheExecutableCarriesItsKoreanVersionRecord) {
         {L"ProductName", L"Tessaro 응용 프로그램"},
         {L"InternalName", L"Tessaro"},
         {L"OriginalFilename", L"Tessaro.EXE"},
-        {L"FileVersion", L"1.4.0"},
-        {L"ProductVersion", L"1.4.0"},
+        {L"FileVersion", L"1.5.0"},
+        {L"ProductVersion", L"1.5.0"},
     };
     for (const auto& [name, value] : strings) {
         const std::wstring key = std::wstring(L"\\StringFileInfo\\041204b0\\") + name;

@@ -88,6 +88,9 @@ void Tour() {
     app.PressAlt('H');
     app.Type(L"2026");
     Shot("tools-holidays", both);
+    app.PressAlt('N');
+    app.Type(L"20260301");
+    Shot("tools-anniversaries", both);
     app.Press(VK_ESCAPE);
     WaitUntil([&] { return IsWindow(tools) == FALSE; });
     app.WorkOn(form);

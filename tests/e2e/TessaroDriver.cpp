@@ -21,15 +21,6 @@ constexpr wchar_t kCaptionStart[] = L"Tessaro v1.1";
     throw std::runtime_error(what);
 }
 
-std::string Utf8(const std::wstring& text) {
-    std::string bytes(text.size() * 3, '\0');
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                            static_cast<int>(bytes.size()), nullptr, nullptr);
-    bytes.resize(length);
-    return bytes;
-}
-
 std::wstring Widen(const std::string& text) {
     std::wstring wide(text.size(), L'\0');
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -116,6 +107,15 @@ BOOL CALLBACK FindForm(HWND window, LPARAM context) {
 
 }  // namespace
 
+std::string Utf8(const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                            static_cast<int>(bytes.size()), nullptr, nullptr);
+    bytes.resize(length);
+    return bytes;
+}
+
 std::wstring WindowsPath(const char* variable) {
     // Read as UTF-16: through getenv, a folder name outside the ANSI code page (Hangul on a
     // Western Windows) would arrive as question marks.
@@ -162,14 +162,15 @@ std::wstring ClassName(HWND window) {
     return name;
 }
 
-std::vector<std::wstring> ListItems(HWND comboBox) {
+std::vector<std::wstring> ListItems(HWND list) {
+    const bool listBox = ClassName(list) == L"ListBox";
     std::vector<std::wstring> items;
-    const LRESULT count = Send(comboBox, CB_GETCOUNT, 0, 0);
+    const LRESULT count = Send(list, listBox ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = Send(comboBox, CB_GETLBTEXTLEN, i, 0);
+        const LRESULT length = Send(list, listBox ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0);
         std::wstring item(length + 1, L'\0');
-        const LRESULT copied =
-            Send(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+        const LRESULT copied = Send(list, listBox ? LB_GETTEXT : CB_GETLBTEXT, i,
+                                    reinterpret_cast<LPARAM>(item.data()));
         item.resize(copied < 0 ? 0 : copied);
         items.push_back(item);
     }

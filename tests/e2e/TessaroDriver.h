@@ -97,7 +97,10 @@ private:
 // Helpers on any window, also another process's.
 std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
-std::vector<std::wstring> ListItems(HWND comboBox);
+// The items of a combo box's list or of a list box.
+std::vector<std::wstring> ListItems(HWND list);
+// UTF-8 of a text, for test messages.
+std::string Utf8(const std::wstring& text);
 // Direct children in creation order.
 std::vector<HWND> Children(HWND parent);
 

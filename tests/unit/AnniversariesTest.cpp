@@ -44,6 +44,18 @@ TEST(Anniversaries, YearsFallOnTheBaseDateWhateverTheCheckBox) {
     }
 }
 
+TEST(Anniversaries, LunarYearsKeepTheBasesLunarDateAcrossALeapMonth) {
+    // 2025-08-03 is 윤6월 10일; 2026 has no leap month, so its 돌 falls on 6월 10일.
+    const std::vector<Anniversary> list = Anniversaries({2025, 8, 3}, true, true);
+    const Anniversary first{LunarYears, 1, {2026, 7, 23}};
+    EXPECT_EQ(DateOf(list, LunarYears, 1), first.date);
+    EXPECT_EQ(DateOf(list, Years, 1), std::nullopt);
+    EXPECT_EQ(DateOf(list, LunarYears, 30), std::nullopt);  // past the lunar table
+    EXPECT_EQ(AnniversaryName(first), Cp949(u8"음력 1주년·돌"));
+    // Another event than the solar 돌, so that both files can be imported.
+    EXPECT_EQ(AnniversaryUid({2025, 8, 3}, first), "20250803-lunar-years-1@tessaro");
+}
+
 TEST(Anniversaries, LeaveOutDatesPast9999) {
     const std::vector<Anniversary> list = Anniversaries({9990, 1, 1}, true);
     EXPECT_EQ(DateOf(list, Years, 9), (CivilDate{9999, 1, 1}));

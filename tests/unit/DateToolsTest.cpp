@@ -4,6 +4,7 @@
 
 #include "Cp949.h"
 #include "FakeDateTools.h"
+#include "ui/tools/AnniversaryResult.h"
 
 using enum ToolField;
 
@@ -310,4 +311,39 @@ TEST(DateTools, AgePageGivesTheZodiacAndCountsALunarBirthDateFromItsSolarDate) {
         << tools.result;
     TypeDate(tools, BirthYear, "20260230");
     EXPECT_EQ(tools.result, Cp949(u8"음력 2026년 2월은 29일까지입니다."));
+}
+
+TEST(DateTools, AnniversaryPageCountsTodaySelectsTheNextOneAndSavesTheList) {
+    FakeDateTools tools;  // today: 2026-12-09
+    tools.OnPageChosen(ToolPage::Anniversaries);
+    EXPECT_TRUE(tools.IsChecked(AnniversaryIncludeStart));
+    TypeDate(tools, AnniversaryYear, "20260301");
+    EXPECT_TRUE(tools.result.starts_with(
+        Cp949(u8"오늘은 284일째 (D+284)\r\n100일\t2026년 6월 8일 월요일\tD+184\r\n")))
+        << tools.result;
+    EXPECT_NE(tools.result.find(Cp949(u8"\r\n300일\t2026년 12월 25일 금요일 (기독탄신일)\tD-16\r\n"
+                                      u8"1주년·돌\t2027년 3월 1일 월요일 (삼일절)\tD-82")),
+              std::string::npos);
+    EXPECT_EQ(tools.selectedLine, 3);  // 300일, after the D-day line
+    EXPECT_EQ(tools.TextToCopy(), tools.result);
+    tools.Check(AnniversaryIncludeStart);
+    EXPECT_TRUE(
+        tools.result.starts_with(Cp949(u8"오늘은 284일째 (D+283)\r\n100일\t2026년 6월 9일")));
+
+    const std::optional<AnniversaryFile> file = AnniversaryFileToSave(tools);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->fileName, Cp949(u8"2026-03-01 기념일.ics"));
+    EXPECT_EQ(file->events.size(), 37U);
+
+    TypeDate(tools, AnniversaryYear, "20261221");
+    EXPECT_TRUE(tools.result.starts_with(Cp949(u8"D-12 (2026년 12월 21일 월요일)\r\n")));
+    EXPECT_EQ(tools.selectedLine, 1);
+
+    TypeDate(tools, AnniversaryYear, "18991231");
+    tools.Check(AnniversaryLunarYearly);
+    EXPECT_EQ(tools.result,
+              Cp949(u8"음력으로 해마다는 양력 1900년 1월 31일부터 2050년 12월 31일까지의 "
+                    u8"기준일에만 쓸 수 있습니다."));
+    EXPECT_FALSE(tools.TextToCopy());
+    EXPECT_FALSE(AnniversaryFileToSave(tools));  // nothing to save: the button beeps
 }

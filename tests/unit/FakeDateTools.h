@@ -37,7 +37,11 @@ public:
     void SetChecked(ToolField field, bool checked) override { Box(field).checked = checked; }
     void FocusField(ToolField field) override;
     void ShowPage(ToolPage page) override { shownPage = page; }
-    void SetResultText(const std::string& text) override { result = text; }
+    void SetResultText(const std::string& text) override {
+        result = text;
+        selectedLine = -1;
+    }
+    void SelectResultLine(int line) override { selectedLine = line; }
     void NameResultArea(const std::string& name) override { areaName = name; }
     void AnnounceResult() override { ++announcements; }
     CivilDate ReadToday() override { return today; }
@@ -66,6 +70,7 @@ public:
     CivilDate today{2026, 12, 9};
     ToolPage shownPage = ToolPage::Period;
     std::string result;
+    int selectedLine = -1;  // in the result's list, -1 for none
     std::string areaName;
     int announcements = 0;
     int fileReads = 0;

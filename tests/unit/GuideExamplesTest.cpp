@@ -1,8 +1,9 @@
 // The worked examples of the Korean user guide must be what the program answers: each line
 // "YYYY-MM-DD → YYYY-MM-DD : N일" or "… : "message"" is recomputed with CalcDateSpan, the
 // date tools' examples (a date moved by a period or by working days, a period broken down, an
-// age) with the date arithmetic, and the holiday examples (weekdays and working days of a
-// period, lines of a year's holiday list, the sample holiday file) with the holiday calendar.
+// age, an anniversary) with the date arithmetic, and the holiday examples (weekdays and working
+// days of a period, lines of a year's holiday list, the sample holiday file) with the holiday
+// calendar.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "Cp949.h"
+#include "calendar/Anniversaries.h"
 #include "calendar/Data_Day.h"
 #include "calendar/DateMath.h"
 #include "calendar/Holidays.h"
@@ -86,11 +88,16 @@ TEST(UserGuide, DateToolExamplesMatchTheProgram) {
     // "생일 2024-02-29, 기준일 2025-02-28 : 만 0세 (11개월), 다음 생일 … (1일 후)"
     const std::regex age(R"(^ *생일 (\d{4})-(\d{2})-(\d{2}), 기준일 (\d{4})-(\d{2})-(\d{2}) : )"
                          R"(만 (\d+)세(?: \((\d+)개월\))?, 다음 생일 (.+) \(([\d,]+)일 후\)\r?$)");
+    // "기념일 2026-03-01, 시작일 포함, 음력으로 해마다 : 100일 → 2026년 6월 8일 월요일"
+    const std::regex anniversary(
+        R"(^ *기념일 (\d{4})-(\d{2})-(\d{2})(, 시작일 포함)?(, 음력으로 해마다)? : )"
+        R"((.+?) → (.+?)\r?$)");
     const std::string units[] = {"일", "주", "개월", "년", "근무일"};
     std::istringstream lines(ReadGuide());
     int shifts = 0;
     int periods = 0;
     int ages = 0;
+    int anniversaries = 0;
     for (std::string line; std::getline(lines, line);) {
         SCOPED_TRACE(line);
         std::smatch m;
@@ -139,11 +146,22 @@ TEST(UserGuide, DateToolExamplesMatchTheProgram) {
             EXPECT_EQ(MarkedDate(calendar, result->nextBirthday), Cp949(m[9].str()));
             EXPECT_EQ(result->daysUntilNextBirthday, Number(m[10]));
             ++ages;
+        } else if (std::regex_match(line, m, anniversary)) {
+            const std::vector<Anniversary> list =
+                Anniversaries(DateAt(m, 1), m[4].matched, m[5].matched);
+            const auto entry = std::find_if(list.begin(), list.end(), [&](const Anniversary& a) {
+                return AnniversaryName(a) == Cp949(m[6].str());
+            });
+            ASSERT_NE(entry, list.end());
+            EXPECT_EQ(MarkedDate(calendar, entry->date), Cp949(m[7].str()));
+            ++anniversaries;
         }
     }
     EXPECT_GE(shifts, 10) << "the guide's date-moving examples were not found in the expected form";
     EXPECT_GE(periods, 2) << "the guide's period examples were not found in the expected form";
     EXPECT_GE(ages, 3) << "the guide's age examples were not found in the expected form";
+    EXPECT_GE(anniversaries, 4)
+        << "the guide's 기념일 examples were not found in the expected form";
 }
 
 // "2026-12-01 ~ 2026-12-31, 시작일 포함 : 31일, 평일 23일, 근무일 22일", the lines of a year's

@@ -22,6 +22,7 @@ TEST(ICalendar, WritesOneAllDayEventPerEntry) {
                                                   "VERSION:2.0\r\n"
                                                   "PRODID:-//Tessaro//Tessaro//KO\r\n"
                                                   "CALSCALE:GREGORIAN\r\n"
+                                                  "METHOD:PUBLISH\r\n"
                                                   "BEGIN:VEVENT\r\n"
                                                   "UID:20260301-days-100@tessaro\r\n"
                                                   "DTSTAMP:20261209T190507Z\r\n"

@@ -1,4 +1,5 @@
 // 기념일: the anniversaries of a base date.
+#include "ui/tools/AnniversaryResult.h"
 #include "ui/tools/ToolsPage.h"
 
 using enum ToolField;
@@ -7,9 +8,11 @@ namespace {
 
 constexpr ToolField kDates[] = {AnniversaryYear};
 
-std::optional<ToolResult> Result(DateToolsHandlers& /*window*/,
-                                 std::span<const CivilDate> /*dates*/) {
-    return std::nullopt;
+std::optional<ToolResult> Result(DateToolsHandlers& window, std::span<const CivilDate> dates) {
+    return AnniversaryResult(window.Calendar(),
+                             {dates[0], window.IsChecked(AnniversaryIncludeStart),
+                              window.IsChecked(AnniversaryLunarYearly)},
+                             window.ReadToday());
 }
 
 }  // namespace

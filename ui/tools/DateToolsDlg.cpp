@@ -10,6 +10,7 @@
 #include "framework/Menu.h"
 #include "framework/Text.h"
 #include "ui/entry/EntryBinding.h"
+#include "ui/tools/AnniversaryResult.h"
 #include "ui/tools/DateToolsTexts.h"
 #include "ui/form/ResultMenu.h"
 #include "ui/UserGuide.h"
@@ -117,6 +118,7 @@ const fw::Message<CDateToolsDlg> CDateToolsDlg::kMessages[] = {
     {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_REFERENCE_TODAY, &CDateToolsDlg::OnTodayButton},
     {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_SOLAR_TODAY,     &CDateToolsDlg::OnTodayButton},
     {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_ANNIVERSARY_TODAY, &CDateToolsDlg::OnTodayButton},
+    {WM_COMMAND,     BN_CLICKED,     IDC_TOOLS_ANNIVERSARY_SAVE, &CDateToolsDlg::OnSaveAnniversaries},
     // Enter: the results are already there, and the window stays open.
     {WM_COMMAND,     BN_CLICKED,     IDOK,                      &CDateToolsDlg::OnEnter},
     // The inputs, by ranges of their ids.
@@ -167,6 +169,10 @@ bool CDateToolsDlg::OnInitDialog() {
     for (const PageControls& page : kPageControls) {
         if (page.list != 0) annotations.MarkAssertiveLiveRegion(GetDlgItem(m_hWnd, page.list));
     }
+    // The 기념일 list's columns (name, date, D-day), in dialog units.
+    const int columns[] = {58, 196};
+    SendDlgItemMessageW(m_hWnd, IDC_TOOLS_ANNIVERSARY_LIST, LB_SETTABSTOPS, std::size(columns),
+                        reinterpret_cast<LPARAM>(columns));
     Open(m_mainFormDates);
     return false;  // the page logic has put the focus on the page's first field
 }
@@ -227,6 +233,30 @@ void CDateToolsDlg::OnContextMenu(HWND clicked, LPARAM where) {
     if (menu.Track(m_hWnd, *at) == kCopyCommand && TextToCopy() &&
         !fw::PutTextOnClipboard(m_hWnd, *TextToCopy())) {
         MessageBeep(MB_ICONWARNING);
+    }
+}
+
+// The list as a calendar file where the user chooses; with no list (a message shown), a beep.
+// A file that cannot be written is named with the system's reason.
+void CDateToolsDlg::OnSaveAnniversaries() {
+    std::optional<AnniversaryFile> file = AnniversaryFileToSave(*this);
+    if (!file) {
+        MessageBeep(MB_ICONWARNING);
+        return;
+    }
+    for (AllDayEvent& event : file->events) event.summary = fw::Cp949ToUtf8(event.summary);
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    const std::string bytes = ICalendarText(
+        file->events, {{now.wYear, now.wMonth, now.wDay}, now.wHour, now.wMinute, now.wSecond});
+    const std::wstring path = fw::AskSavePath(m_hWnd, fw::ToUtf16(file->fileName),
+                                              fw::ToUtf16(kCalendarFileFilterName), L"ics");
+    if (path.empty()) return;
+    if (const DWORD error = fw::WriteFileWhole(path, bytes); error != ERROR_SUCCESS) {
+        const std::wstring text = fw::ToUtf16(kCalendarFileNotSaved) + L"\r\n\r\n" + path +
+                                  L"\r\n" + fw::ErrorText(error);
+        MessageBoxW(m_hWnd, text.c_str(), fw::ToUtf16(fw::Window::GetText()).c_str(),
+                    MB_OK | MB_ICONWARNING);
     }
 }
 
@@ -318,6 +348,13 @@ void CDateToolsDlg::SetResultText(const std::string& text) {
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
+}
+
+// The line before it stays in view too: the last one passed, or the D-day line.
+void CDateToolsDlg::SelectResultLine(int line) {
+    HWND list = ResultArea();
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(line > 0 ? line - 1 : 0), 0);
 }
 
 void CDateToolsDlg::NameResultArea(const std::string& name) {

@@ -33,6 +33,7 @@ public:
     void FocusField(ToolField field) override;
     void ShowPage(ToolPage page) override;
     void SetResultText(const std::string& text) override;
+    void SelectResultLine(int line) override;
     void AnnounceResult() override;
     CivilDate ReadToday() override;
     UserFile ReadUserHolidayFile() override;
@@ -55,6 +56,7 @@ protected:
     void OnPasteInto(int id);
     void OnContextMenu(HWND clicked, LPARAM where);
     void OnHelp();
+    void OnSaveAnniversaries();
 
 private:
     static const fw::Message<CDateToolsDlg> kMessages[];

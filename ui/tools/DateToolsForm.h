@@ -78,6 +78,8 @@ public:
     // Shows the page's controls, hides the others' and checks the page's radio button.
     virtual void ShowPage(ToolPage page) = 0;
     virtual void SetResultText(const std::string& text) = 0;
+    // On a page whose result is a list: selects the line (from 0) and scrolls it into view.
+    virtual void SelectResultLine(int line) = 0;
     // Names the result area for screen readers (the holiday list: what it shows).
     virtual void NameResultArea(const std::string& name) = 0;
     // Tells screen readers that the result area has a new text to read out.

@@ -177,6 +177,7 @@ void DateToolsHandlers::Refresh(Announce announce) {
         shown_ = text;
         copy_ = outcome.result.copy;
         SetResultText(shown_);
+        if (outcome.result.selectedLine) SelectResultLine(*outcome.result.selectedLine);
         unannounced_ = !outcome.hint;
     }
     if (const auto areaName = PageFor(page_).areaName; areaName && !outcome.hint) {
