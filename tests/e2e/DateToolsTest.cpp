@@ -136,33 +136,22 @@ TEST(DateTools, AgePageCountsTheBirthDayAndTheLeapDay) {
         << app.Text(kToolsResult);
 }
 
-std::vector<std::wstring> ListBoxLines(HWND list) {
-    std::vector<std::wstring> lines;
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring line(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST(DateTools, LunarPageConvertsBothWaysAndTheHolidayListGivesLunarDates) {
     TessaroDriver app;
     OpenFromWindowMenu(app);
     app.PressAlt('L');
     EXPECT_EQ(app.FocusedId(), kSolarYear);
     app.Type(L"20260925");
-    EXPECT_EQ(ListBoxLines(app.Control(kLunarList)).at(0),
+    EXPECT_EQ(ListItems(app.Control(kLunarList)).at(0),
               L"양력 2026년 9월 25일 금요일 (추석) = 음력 2026년 8월 15일");
     app.TypeInto(kLunarYear, L"20260307");
-    const std::vector<std::wstring> lines = ListBoxLines(app.Control(kLunarList));
+    const std::vector<std::wstring> lines = ListItems(app.Control(kLunarList));
     EXPECT_NE(std::ranges::find(lines, L"음력 2026년 3월 7일 = 양력 2026년 4월 23일 목요일"),
               lines.end());
 
     app.PressAlt('H');
     app.Type(L"2026");
-    const std::vector<std::wstring> holidays = ListBoxLines(app.Control(kHolidayList));
+    const std::vector<std::wstring> holidays = ListItems(app.Control(kHolidayList));
     EXPECT_NE(std::ranges::find(holidays, L"2026년 9월 25일 금요일 추석 (공휴일, 음력 8월 15일)"),
               holidays.end());
 }
@@ -370,11 +359,7 @@ TEST(DateTools, AHolidayFileThatCannotBeReadIsReported) {
     TessaroDriver app;
     OpenFromWindowMenu(app);
     app.PressAlt('H');
-    HWND list = app.Control(kHolidayList);
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    wchar_t last[64] = L"";
-    SendMessageW(list, LB_GETTEXT, count - 1, reinterpret_cast<LPARAM>(last));
-    EXPECT_STREQ(last, L"공휴일.txt 파일을 읽지 못했습니다");
+    EXPECT_EQ(ListItems(app.Control(kHolidayList)).back(), L"공휴일.txt 파일을 읽지 못했습니다");
 }
 
 // A dialog the tools window opens over itself (Save As, a message box), once it is in front.
