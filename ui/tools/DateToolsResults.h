@@ -33,10 +33,6 @@ struct ToolResult {
     std::optional<int> selectedLine = std::nullopt;
 };
 
-// The date with its weekday and, when it is a holiday, the holiday in brackets: the name of a
-// 공휴일 ("개천절"), the kind of the others ("대체공휴일", "선거일", "임시공휴일").
-std::string MarkedDate(const HolidayCalendar& calendar, CivilDate date);
-
 // The day count, years/months/days, weeks/days, weekdays (평일), working days (근무일) and both
 // dates; the dates in either order. The copy also lists the holidays on the counted days.
 ToolResult PeriodResult(const HolidayCalendar& calendar, CivilDate start, CivilDate end,
