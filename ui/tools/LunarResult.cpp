@@ -30,7 +30,7 @@ constexpr char kRangeMessage[] =
     "1\xC0\xCF\xBA\xCE\xC5\xCD "
     "2050\xB3\xE2 11\xBF\xF9 18\xC0\xCF\xB1\xEE\xC1\xF6) \xB0\xE8\xBB\xEA\xC7\xD2 \xBC\xF6 "
     "\xC0\xD6\xBD\xC0\xB4\xCF\xB4\xD9.";
-// "년, ", "띠 · 일진 ", "일": "병오년, 말띠 · 일진 정유일"
+// "년, ", "띠 · 일진 ", "일": "병오년, 말띠 · 일진 정사일"
 constexpr char kYearCycleEnd[] = "\xB3\xE2, ";
 constexpr char kAnimalEnd[] = "\xB6\xEC";
 constexpr char kDayCyclePrefix[] = " \xA1\xA4 \xC0\xCF\xC1\xF8 ";
